@@ -1,0 +1,30 @@
+# Shared by run.sh and test.sh: installs the missing Debian packages, then
+# configures and builds into the folder given as $1 (extra cmake options follow).
+# Sourced, not run: it reports failure through its return status.
+
+jotwell_packages="cmake ninja-build g++ qt6-base-dev libgl-dev"
+
+jotwell_install_missing() {
+    local missing=""
+    for p in $jotwell_packages "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    local cmd="apt-get update && apt-get install -y$missing"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages:$missing"
+        echo "Install them as root with: $cmd"
+        return 1
+    fi
+    echo "Installing:$missing"
+    DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q$missing
+}
+
+jotwell_build() {
+    local dir="$1"; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$JOTWELL_ROOT" -B "$dir" -G Ninja "$@" || return 1
+    fi
+    cmake --build "$dir" -- -j"$(nproc)"
+}
