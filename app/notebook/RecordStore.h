@@ -2,11 +2,18 @@
 
 #include "NoteRecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 // The note file "Notes.dat" in one folder and the counters the main window works
 // with. Every failing operation returns false, leaves the file as it was and
 // puts a sentence for the user into lastError().
+//
+// A file whose length is not a whole number of records loses no byte: a
+// partly present last record reads with its missing bytes as zero, and bytes
+// beyond the counted records (less than half a record) are kept but not shown.
+// They move along behind a note appended over them and stay at the end of the
+// file through a delete.
 class RecordStore
 {
 public:
@@ -17,17 +24,28 @@ public:
 
     // Opens (creating when absent) and counts: CurrentRecord = 1, RecordCount >= 1.
     bool openAndCount();
+    bool isOpen() const { return m_fd >= 0; }
     // Record k into WorkingNote; past the end reads nothing and succeeds.
     bool readRecord(int k) { return readRecord(k, WorkingNote); }
     bool readRecord(int k, NoteRecord &into);
-    // WorkingNote as record k; RecordCount + 1 appends.
+    // Record k in its 244-byte form into bytes; found is false (and bytes
+    // untouched) when the record lies past the end. For scans that look at
+    // a few fields of every record without converting the texts.
+    bool readRecordBytes(int k, char *bytes, bool &found);
+    // WorkingNote as record k; RecordCount + 1 appends. The record is flushed
+    // to the disk before this returns true.
     bool writeRecord(int k);
     // Rewrites the file without record k through "Notes.tmp", then updates
-    // RecordCount and CurrentRecord.
+    // RecordCount and CurrentRecord. Returns false when the note could not be
+    // deleted (the file and the counters are then as before) and also in the
+    // rare case that the note was deleted but the folder could not be flushed
+    // to the disk afterwards (the counters then follow the file); lastError()
+    // tells which. Either way the store stays open and usable.
     bool deleteRecord(int k);
 
     QString lastError() const { return m_lastError; }
     QString notesPath() const;
+    QString tempPath() const;
 
     static constexpr qint32 RecordLength = NoteRecord::Size;
     NoteRecord WorkingNote;
@@ -35,7 +53,21 @@ public:
     qint32 RecordCount = 1;
 
 private:
+    bool fail(const QString &what, int error);
+    void closeFile();
+    bool ensureCached(qint64 offset);
+    void dropCache() { m_cacheLength = 0; }
+    bool restoreAfterFailedWrite(qint64 offset, const QByteArray &before, qint64 oldSize);
+
     QString m_folder;
     int m_fd = -1; // NotesFile
     QString m_lastError;
+    // The file's length, and where the shown records end: bytes from there
+    // to the file's end are the hidden tail (dataEnd == size when there is none).
+    qint64 m_size = 0;
+    qint64 m_dataEnd = 0;
+    // Read-ahead of whole blocks of records for scans; dropped on every change.
+    QByteArray m_cache;
+    qint64 m_cacheOffset = 0;
+    qint64 m_cacheLength = 0;
 };

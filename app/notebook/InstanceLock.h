@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// One writer per folder: a lock on "Notes.lck" next to "Notes.dat", held for
+// the life of the object. A second Jotwell working in the same folder (or a
+// second lock in this process) fails to acquire it.
+class InstanceLock
+{
+public:
+    explicit InstanceLock(const QString &folder);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
+
+    // True when the lock is now held; otherwise lastError() says why.
+    bool acquire();
+    void release();
+    bool isHeld() const { return m_fd >= 0; }
+    QString lastError() const { return m_lastError; }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+    QString m_lastError;
+};
