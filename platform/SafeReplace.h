@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // Replacing a whole file so that a crash or a full disk at any moment leaves
 // either the old or the new complete file.
 namespace SafeReplace {

@@ -11,6 +11,14 @@ struct NoteRecord
     static constexpr int CategoryWidth = 10;
     static constexpr int ContactWidth = 20;
     static constexpr int NotesWidth = 200;
+    // Where each field starts in the 244-byte form.
+    static constexpr int DateOffset = 0;
+    static constexpr int CategoryOffset = 8;
+    static constexpr int ContactOffset = 18;
+    static constexpr int IntervalOffset = 38;
+    static constexpr int NotesOffset = 40;
+    static constexpr int ReminderOffset = 240;
+    static constexpr int FollowUpOffset = 242;
 
     double NoteDate = 0;  // offset 0, date value
     QString Category;     // offset 8, 10 characters

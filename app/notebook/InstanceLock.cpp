@@ -1,0 +1,49 @@
+#include "notebook/InstanceLock.h"
+
+#include "platform/FileOps.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+
+InstanceLock::InstanceLock(const QString &folder) : m_path(QDir(folder).filePath(QStringLiteral("Notes.lck"))) {}
+
+InstanceLock::~InstanceLock()
+{
+    release();
+}
+
+bool InstanceLock::acquire()
+{
+    if (isHeld())
+        return true;
+    m_lastError.clear();
+    FileOps &ops = FileOps::instance();
+    const int fd = ops.open(FileOps::encodePath(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_lastError = QStringLiteral("The lock file Notes.lck could not be opened: %1.").arg(FileOps::errorText(errno));
+        return false;
+    }
+    // flock belongs to this open file, so a second lock fails even within one process.
+    if (ops.flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ops.close(fd);
+        m_lastError = error == EWOULDBLOCK
+            ? QStringLiteral("Another Jotwell is already working with the notes in this folder.")
+            : QStringLiteral("The lock file Notes.lck could not be locked: %1.").arg(FileOps::errorText(error));
+        return false;
+    }
+    m_fd = fd;
+    return true;
+}
+
+void InstanceLock::release()
+{
+    // The file stays: removing it would let a third process lock a new file
+    // while a second still waits on the old one.
+    if (m_fd >= 0)
+        FileOps::instance().close(m_fd);
+    m_fd = -1;
+}

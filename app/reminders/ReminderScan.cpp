@@ -1,0 +1,100 @@
+#include "reminders/ReminderScan.h"
+
+#include "notebook/RecordStore.h"
+#include "platform/DateValue.h"
+
+#include <QtEndian>
+
+#include <cmath>
+#include <limits>
+
+namespace ReminderScan {
+
+namespace {
+
+// Compares whole days, so that a note with a time of day is due from the morning
+// of its day like any other. The whole part of a date value is its day, on both
+// sides of 30 December 1899.
+bool dueOn(double noteDate, qint16 interval, qint16 reminder, double today)
+{
+    if (reminder != 1 || !(noteDate >= DateValue::MinSerial && noteDate <= DateValue::MaxSerial))
+        return false;
+    return std::trunc(noteDate) - interval <= std::trunc(today);
+}
+
+} // namespace
+
+bool isDue(const NoteRecord &note, double today)
+{
+    return dueOn(note.NoteDate, note.Interval, note.Reminder, today);
+}
+
+bool isDue(const char *recordBytes, double today)
+{
+    return dueOn(qFromLittleEndian<double>(recordBytes + NoteRecord::DateOffset),
+                 qFromLittleEndian<qint16>(recordBytes + NoteRecord::IntervalOffset),
+                 qFromLittleEndian<qint16>(recordBytes + NoteRecord::ReminderOffset), today);
+}
+
+bool runPass(RecordStore &store, double today, const std::function<void()> &onDue)
+{
+    const qint32 count = store.RecordCount;
+    // The texts of a record are converted into WorkingNote only when someone
+    // looks at it: for a due note, and for the last record read at the end.
+    char bytes[NoteRecord::Size];
+    bool pending = false;
+    const auto settle = [&] {
+        if (pending)
+            store.WorkingNote = NoteRecord::fromBytes(bytes);
+        pending = false;
+    };
+    for (qint32 r = 1; r <= count; ++r) {
+        bool found = false;
+        if (!store.readRecordBytes(r, bytes, found)) {
+            settle();
+            return false;
+        }
+        pending = pending || found;
+        const bool due = pending ? isDue(bytes, today) : isDue(store.WorkingNote, today);
+        if (due) {
+            settle();
+            onDue();
+        }
+    }
+    settle();
+    return true;
+}
+
+} // namespace ReminderScan
+
+int ReminderTicker::period(const QString &periodText)
+{
+    bool ok = false;
+    const int value = periodText.trimmed().toInt(&ok);
+    if (!ok || value < 1 || value > std::numeric_limits<qint16>::max())
+        return 0;
+    return value;
+}
+
+bool ReminderTicker::tick(const QString &periodText)
+{
+    if (m_passRunning)
+        return false;
+    const int ticks = period(periodText);
+    if (ticks == 0)
+        return false;
+    if (m_count < std::numeric_limits<qint16>::max())
+        ++m_count;
+    // "At least": a period lowered below the count already reached starts a
+    // pass now instead of never again.
+    if (m_count < ticks)
+        return false;
+    m_passRunning = true;
+    return true;
+}
+
+void ReminderTicker::passFinished()
+{
+    m_count = 0;
+    m_passRunning = false;
+}
