@@ -33,15 +33,17 @@ bool samePropertyValue(const PropertyValue &a, const PropertyValue &b);
 class PropertyBagError : public std::runtime_error
 {
 public:
-    PropertyBagError(const QString &key, int line, const QString &message);
+    PropertyBagError(const QString &key, int line, const QString &message, const QString &file = {});
 
     QString key() const { return m_key; }   // empty when the fault is not about one key
     int line() const { return m_line; }     // 1-based line of the text form; 0 when not from text
     QString message() const { return m_message; }
-    // "line 12: calMinYear: ..." as far as known.
+    QString file() const { return m_file; } // the file loaded or saved, when there was one
+    // "settings.txt line 12: calMinYear: ..." as far as known; also what().
     QString text() const;
 
 private:
+    QString m_file;
     QString m_key;
     int m_line;
     QString m_message;
