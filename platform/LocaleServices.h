@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // Date and time text in the user's locale. The short date always carries a
@@ -26,6 +27,10 @@ public:
 
     const QLocale &locale() const { return m_locale; }
 
+    struct Forms;
+
 private:
     QLocale m_locale;
+    // The locale's forms compiled once, shared between copies.
+    std::shared_ptr<const Forms> m_forms;
 };
