@@ -153,6 +153,8 @@ public:
     void setAmbientFont(FontRef font);
     FontRef ambientFont() const;
 
+    QSize sizeHint() const override;
+
 signals:
     void ValueChanged();
     void MonthChanged();
