@@ -1,0 +1,64 @@
+// The record commands of the main window: New, Save, Delete and Search.
+#include "notebook/ContactSearch.h"
+#include "notebook/frmJotwell.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+void frmJotwell::cmdNew_Click()
+{
+    if (!SaveCurrentRecord())
+        return;
+    RecordStore &store = *m_store;
+    const qint32 oldCount = store.RecordCount;
+    const qint32 oldCurrent = store.CurrentRecord;
+    store.RecordCount += 1;
+    store.WorkingNote = NoteRecord();
+    store.WorkingNote.NoteDate = Clock::today();
+    store.WorkingNote.Interval = 1;
+    store.CurrentRecord = store.RecordCount;
+    // The record one past the end reads nothing: the blank note stays and is shown.
+    const bool shown = ShowCurrentRecord();
+    if (shown && store.writeRecord(store.CurrentRecord))
+        return;
+    if (shown)
+        showNoteError(store.lastError());
+    // The note was not appended: the counters go back to what the file holds.
+    store.RecordCount = oldCount;
+    store.CurrentRecord = oldCurrent;
+    ShowCurrentRecord();
+}
+
+void frmJotwell::cmdSave_Click()
+{
+    SaveCurrentRecord();
+}
+
+void frmJotwell::cmdDelete_Click()
+{
+    if (Dialogs::instance().messageBox(tr("Delete this record?"), Dialogs::Buttons::YesNo, Dialogs::Icon::None,
+                                       QStringLiteral("Jotwell"))
+        != Dialogs::Answer::Yes)
+        return;
+    if (!m_store->deleteRecord(m_store->CurrentRecord)) {
+        showNoteError(m_store->lastError());
+        return;
+    }
+    ShowCurrentRecord();
+}
+
+void frmJotwell::cmdSearch_Click()
+{
+    const QString answer = Dialogs::instance().inputBox(tr("Search For: "), QStringLiteral("SEARCH")).toUpper();
+    const ContactSearch::Result found = ContactSearch::find(*m_store, answer);
+    if (!found.ok) {
+        showNoteError(found.error);
+        return;
+    }
+    if (found.record == 0) {
+        Dialogs::instance().messageBox(tr("Name ") + answer + tr(" was not found!"), Dialogs::Buttons::Ok,
+                                       Dialogs::Icon::None, QStringLiteral("Jotwell"));
+        return;
+    }
+    if (SaveCurrentRecord())
+        moveTo(found.record);
+}

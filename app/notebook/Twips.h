@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QtGlobal>
+
+// Window geometry is laid out in twips; a pixel is 15 twips.
+namespace Twips {
+
+constexpr int PerPixel = 15;
+
+inline int toPixels(int twips)
+{
+    return qRound(twips / double(PerPixel));
+}
+
+inline QRect rect(int left, int top, int width, int height)
+{
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+inline QSize size(int width, int height)
+{
+    return QSize(toPixels(width), toPixels(height));
+}
+
+} // namespace Twips

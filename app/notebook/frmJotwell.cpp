@@ -1,0 +1,265 @@
+#include "notebook/frmJotwell.h"
+
+#include "notebook/NoteFields.h"
+#include "platform/Clock.h"
+#include "platform/DateValue.h"
+#include "platform/Dialogs.h"
+#include "platform/FixedText.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+static void initResources()
+{
+    // The pictures live in the static application library; pull them in.
+    Q_INIT_RESOURCE(jotwell);
+}
+
+namespace {
+
+const QString AppTitle = QStringLiteral("Jotwell");
+
+// A check box shows 0, 1 or 2 (greyed). Any other stored number shows as
+// unchecked rather than as a state the box cannot take.
+void showCheckValue(QCheckBox *box, qint16 value)
+{
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+qint16 checkValue(const QCheckBox *box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked: break;
+    }
+    return 0;
+}
+
+} // namespace
+
+frmJotwell::frmJotwell(const QString &folder, QWidget *parent)
+    : QMainWindow(parent), m_folder(folder), m_store(std::make_unique<RecordStore>(folder))
+{
+    initResources();
+    setObjectName(QStringLiteral("frmJotwell"));
+    setWindowTitle(AppTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/jotwell.png")));
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    adjustSize();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    Form_Load();
+}
+
+frmJotwell::~frmJotwell() = default;
+
+void frmJotwell::connectHandlers()
+{
+    connect(cmdNext, &QPushButton::clicked, this, &frmJotwell::cmdNext_Click);
+    connect(mnuNext, &QAction::triggered, this, &frmJotwell::cmdNext_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmJotwell::cmdPrevious_Click);
+    connect(mnuPrevious, &QAction::triggered, this, &frmJotwell::cmdPrevious_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmJotwell::cmdExit_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmJotwell::cmdExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmJotwell::mnuAbout_Click);
+
+    connect(cmdNew, &QPushButton::clicked, this, &frmJotwell::cmdNew_Click);
+    connect(mnuNewNote, &QAction::triggered, this, &frmJotwell::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmJotwell::cmdSave_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmJotwell::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmJotwell::cmdDelete_Click);
+    connect(cmdSearch, &QPushButton::clicked, this, &frmJotwell::cmdSearch_Click);
+
+    connect(tmrReminder, &QTimer::timeout, this, &frmJotwell::tmrReminder_Timer);
+    // chkRemind follows every change, from code as well as from the user.
+    connect(chkRemind, &QCheckBox::toggled, this, &frmJotwell::chkRemind_Click);
+    connect(mnuRemind, &QAction::triggered, this, &frmJotwell::mnuRemind_Click);
+    // Only the user's clicks and edits: displaying a note sets these boxes too.
+    connect(chkReminder, &QCheckBox::clicked, this, &frmJotwell::chkReminder_Click);
+    connect(txtInterval, &QLineEdit::textEdited, this, &frmJotwell::txtInterval_Change);
+    cboCategory->installEventFilter(this);
+}
+
+void frmJotwell::Form_Load()
+{
+    mnuRemind->setText(tr("Reminder on"));
+    m_categories.clear();
+    chkRemind->setChecked(true);
+    if (!m_store->openAndCount()) {
+        showNoteError(m_store->lastError());
+        chkRemind->setChecked(false);
+        return;
+    }
+    m_loaded = true;
+    ShowCurrentRecord();
+    loadCategories();
+}
+
+bool frmJotwell::ShowCurrentRecord()
+{
+    if (!m_store->readRecord(m_store->CurrentRecord)) {
+        showNoteError(m_store->lastError());
+        return false;
+    }
+    const NoteRecord &note = m_store->WorkingNote;
+    // A stored date that no date box can show (not a number, out of range)
+    // leaves the box empty; saving then asks for a date.
+    const bool showable = std::isfinite(note.NoteDate) && DateValue::isValid(note.NoteDate);
+    txtDate->setText(showable ? m_locale.generalDate(note.NoteDate) : QString());
+    cboCategory->setEditText(FixedText::trimSpaces(note.Category));
+    txtContact->setText(FixedText::trimSpaces(note.Contact));
+    txtInterval->setText(QString::number(note.Interval));
+    txtNotes->setPlainText(FixedText::trimSpaces(note.Notes));
+    showCheckValue(chkReminder, note.Reminder);
+    showCheckValue(chkFollowUp, note.FollowUp);
+    return true;
+}
+
+bool frmJotwell::SaveCurrentRecord()
+{
+    const std::optional<double> date = m_locale.parse(txtDate->text());
+    if (!date || !DateValue::isValid(*date)) {
+        warn(tr("\"%1\" is not a date. Please enter the note's date, for example %2.\nThe note was not saved.")
+                 .arg(txtDate->text(), m_locale.shortDate(Clock::today())));
+        txtDate->setFocus();
+        return false;
+    }
+    const std::optional<qint16> interval = NoteFields::toInterval(txtInterval->text());
+    if (!interval) {
+        warn(tr("\"%1\" is not a number of days. Please enter a whole number from -32768 to 32767.\n"
+                "The note was not saved.").arg(txtInterval->text()));
+        txtInterval->setFocus();
+        return false;
+    }
+    NoteRecord &note = m_store->WorkingNote;
+    note.NoteDate = *date;
+    note.Category = cboCategory->currentText();
+    note.Contact = txtContact->text();
+    note.Interval = *interval;
+    note.Notes = txtNotes->toPlainText();
+    note.Reminder = checkValue(chkReminder);
+    note.FollowUp = checkValue(chkFollowUp);
+    if (!m_store->writeRecord(m_store->CurrentRecord)) {
+        showNoteError(m_store->lastError());
+        return false;
+    }
+    return true;
+}
+
+bool frmJotwell::moveTo(qint32 record)
+{
+    const qint32 previous = m_store->CurrentRecord;
+    m_store->CurrentRecord = record;
+    if (ShowCurrentRecord())
+        return true;
+    // The screen still shows the note it showed; keep the number with it.
+    m_store->CurrentRecord = previous;
+    return false;
+}
+
+void frmJotwell::cmdNext_Click()
+{
+    if (m_store->CurrentRecord == m_store->RecordCount) {
+        Dialogs::instance().messageBox(tr("This is the Last Record!"), Dialogs::Buttons::Ok,
+                                       Dialogs::Icon::Exclamation, AppTitle);
+        return;
+    }
+    if (SaveCurrentRecord())
+        moveTo(m_store->CurrentRecord + 1);
+}
+
+void frmJotwell::cmdPrevious_Click()
+{
+    if (m_store->CurrentRecord == 1) {
+        Dialogs::instance().messageBox(tr("This is the first Record!"), Dialogs::Buttons::Ok,
+                                       Dialogs::Icon::Exclamation, AppTitle);
+        return;
+    }
+    if (SaveCurrentRecord())
+        moveTo(m_store->CurrentRecord - 1);
+}
+
+void frmJotwell::cmdExit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void frmJotwell::mnuAbout_Click()
+{
+    Dialogs::instance().messageBox(tr("Jotwell\nVersion 1.0.17\nA Simple Note and Alarm Utility."),
+                                   Dialogs::Buttons::Ok, Dialogs::Icon::Information, tr("About Jotwell"));
+}
+
+QString frmJotwell::categoryPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("Category.cat"));
+}
+
+void frmJotwell::loadCategories()
+{
+    QString error;
+    if (!m_categories.load(categoryPath(), &error)) {
+        showNoteError(error);
+        return;
+    }
+    const QString shown = cboCategory->currentText();
+    cboCategory->clear();
+    cboCategory->addItems(m_categories.entries());
+    cboCategory->setEditText(shown);
+}
+
+void frmJotwell::cboCategory_LostFocus()
+{
+    const QString text = cboCategory->currentText();
+    if (m_categories.addIfNew(text)) {
+        cboCategory->addItem(text);
+        cboCategory->setEditText(text);
+    }
+}
+
+void frmJotwell::Form_Unload()
+{
+    tmrReminder->stop();
+    QString error;
+    if (m_loaded && !m_categories.save(categoryPath(), &error))
+        showNoteError(error);
+}
+
+void frmJotwell::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+bool frmJotwell::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == cboCategory && event->type() == QEvent::FocusOut
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+        cboCategory_LostFocus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmJotwell::showNoteError(const QString &text)
+{
+    Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Critical, AppTitle);
+}
+
+void frmJotwell::warn(const QString &text)
+{
+    Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, AppTitle);
+}

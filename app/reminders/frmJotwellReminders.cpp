@@ -1,0 +1,66 @@
+// The reminder side of the main window: the scan switch, the timer tick and
+// its pass, and the note's own reminder and days-before boxes.
+#include "notebook/NoteFields.h"
+#include "notebook/frmJotwell.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "reminders/frmReminder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+void frmJotwell::tmrReminder_Timer()
+{
+    if (m_ticker.tick(txtEvery->text()))
+        runReminderPass();
+}
+
+void frmJotwell::runReminderPass()
+{
+    const bool read = ReminderScan::runPass(*m_store, Clock::today(), [this] {
+        frmReminder reminder(cmdDelete);
+        reminder.showNote(m_store->WorkingNote, m_locale);
+        Dialogs::instance().beep();
+        reminder.exec();
+    });
+    m_ticker.passFinished();
+    if (!read)
+        showNoteError(m_store->lastError());
+}
+
+void frmJotwell::chkRemind_Click()
+{
+    const bool on = chkRemind->isChecked();
+    if (on)
+        tmrReminder->start();
+    else
+        tmrReminder->stop();
+    mnuRemind->setChecked(on);
+}
+
+void frmJotwell::mnuRemind_Click()
+{
+    // The action has already inverted its own check mark.
+    const bool on = mnuRemind->isChecked();
+    chkRemind->setChecked(on);
+    mnuRemind->setText(on ? tr("Reminder on") : tr("Reminder off"));
+}
+
+void frmJotwell::chkReminder_Click()
+{
+    // A greyed state comes only from a stored note, never from the user.
+    if (chkReminder->checkState() != Qt::PartiallyChecked)
+        chkReminder->setTristate(false);
+    SaveCurrentRecord();
+}
+
+void frmJotwell::txtInterval_Change(const QString &text)
+{
+    if (NoteFields::toNumber(text) || NoteFields::isNumberBeingTyped(text))
+        return;
+    Dialogs::instance().messageBox(tr("please enter number"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
+                                   QStringLiteral("Jotwell"));
+}

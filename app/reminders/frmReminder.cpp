@@ -1,0 +1,117 @@
+#include "reminders/frmReminder.h"
+
+#include "notebook/NoteRecord.h"
+#include "notebook/Twips.h"
+#include "notebook/WindowFonts.h"
+#include "platform/DateValue.h"
+#include "platform/FixedText.h"
+#include "platform/LocaleServices.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <cmath>
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *name, int left, int top, int width, int height, bool bold)
+{
+    auto *widget = new QLabel(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    widget->setFont(WindowFonts::smallSans(bold));
+    widget->setAlignment(bold ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+// One half of the etched rule: a line one pixel high in a shade of the window.
+QFrame *rule(QWidget *parent, const char *name, int top, QPalette::ColorRole shade)
+{
+    auto *line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setGeometry(Twips::rect(120, top, 5040 - 120, 15));
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, palette.color(shade));
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left)
+{
+    auto *widget = new QPushButton(caption, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(Twips::rect(left, 2400, 975, 375));
+    return widget;
+}
+
+} // namespace
+
+frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
+{
+    setObjectName(QStringLiteral("frmReminder"));
+    setWindowTitle(tr("Jotwell - Reminder"));
+    const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    setWindowIcon(information);
+    setFixedSize(Twips::size(5145, 2880));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(Twips::rect(120, 120, 480, 480));
+    Image1->setPixmap(information.pixmap(32, 32));
+
+    lblDate = label(this, "lblDate", 855, 120, 480, 195, true);
+    lblDate->setText(tr("Date:"));
+    lbldDate = label(this, "lbldDate", 1440, 120, 975, 255, false);
+    lblContact = label(this, "lblContact", 2640, 120, 735, 195, true);
+    lblContact->setText(tr("Contact:"));
+    lbldContact = label(this, "lbldContact", 3480, 120, 1455, 255, false);
+    lblNote = label(this, "lblNote", 855, 480, 480, 195, true);
+    lblNote->setText(tr("Note:"));
+    lbldNote = label(this, "lbldNote", 1440, 480, 3495, 1215, false);
+    lbldNote->setWordWrap(true);
+
+    Line1 = rule(this, "Line1", 2280, QPalette::Dark);
+    Line2 = rule(this, "Line2", 2295, QPalette::Light);
+
+    cmdDelete = button(this, "cmdDelete", tr("Delete"), 2880);
+    cmdOK = button(this, "cmdOK", tr("OK"), 3960);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmReminder::cmdOK_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmReminder::cmdDelete_Click);
+
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+QString frmReminder::dateText(double serial, const LocaleServices &locale)
+{
+    if (!std::isfinite(serial) || !DateValue::isValid(serial))
+        return QString();
+    QString text = locale.shortDate(serial);
+    if (DateValue::timePart(serial) != 0)
+        text += QLatin1Char(' ') + locale.longTime(serial);
+    return text;
+}
+
+void frmReminder::showNote(const NoteRecord &note, const LocaleServices &locale)
+{
+    lbldDate->setText(dateText(note.NoteDate, locale));
+    lbldContact->setText(FixedText::trimSpaces(note.Contact));
+    lbldNote->setText(FixedText::trimSpaces(note.Notes));
+}
+
+void frmReminder::cmdOK_Click()
+{
+    hide();
+}
+
+void frmReminder::cmdDelete_Click()
+{
+    if (m_mainDelete)
+        m_mainDelete->click();
+    close();
+}
