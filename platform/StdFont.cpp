@@ -143,8 +143,10 @@ QFont StdFont::toQFont(const FontAttributes &attributes)
 {
     QFont font(attributes.name);
     font.setPointSizeF(attributes.size > 0 ? attributes.size : 8.25);
-    // Weights map linearly onto Qt's 1..1000 scale, which uses the same numbers.
-    font.setWeight(QFont::Weight(qBound(1, int(attributes.weight), 1000)));
+    // Qt uses the same 1..1000 scale but calls anything above 500 bold; keep
+    // its idea of bold the same as ours (600 and up).
+    const int weight = qBound(1, int(attributes.weight), 1000);
+    font.setWeight(QFont::Weight(attributes.bold() ? qMax(weight, 600) : qMin(weight, 500)));
     font.setItalic(attributes.italic);
     font.setUnderline(attributes.underline);
     font.setStrikeOut(attributes.strikethrough);
