@@ -12,11 +12,11 @@
 //
 // Mouse events carry the classic values: button 1 left, 2 right, 4 middle
 // (MouseMove: the buttons held, or-ed); shift 1 Shift, 2 Ctrl, 4 Alt; x and y
-// in pixels from the panel's top-left corner. For a double click the panel
-// emits MouseDown, MouseUp, Click (the first press and release), then
-// DblClick for the second press and MouseUp for its release; the second
-// release raises no Click. Click needs the left button released inside the
-// panel. A disabled panel raises no events and greys its caption.
+// in pixels from the panel's top-left corner. Click needs the left button
+// pressed on the panel and released inside it. For a double click Qt delivers
+// press, release, press, double-click, release, and the panel emits MouseDown,
+// MouseUp, Click, MouseDown, DblClick, MouseUp: the second release raises no
+// Click. A disabled panel raises no events and greys its caption.
 class SSPanel : public QWidget
 {
     Q_OBJECT
@@ -69,7 +69,8 @@ public:
     void setTag(const QString &tag) { m_tag = tag; }
 
     // Keeps `child` (a child widget of this panel) sized to this panel's
-    // rectangle less `inset` pixels on every side, now and after each resize.
+    // rectangle less `inset` pixels on every side, now and at each resize
+    // event (a hidden panel gets the event for its new size when shown).
     // nullptr stops it.
     void setFittedChild(QWidget *child, int inset);
     QWidget *fittedChild() const { return m_fitted; }
