@@ -1,0 +1,452 @@
+// The main window: start-up, display, save before every move, closing.
+#include "JotwellSession.h"
+#include "platform/DateValue.h"
+#include "platform/LocaleServices.h"
+#include "support/FaultyFileOps.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <cerrno>
+#include <limits>
+
+using NoteFiles::Note;
+using NoteFiles::sample;
+
+class tst_frmJotwell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutHasEveryControlInPlace();
+    void menusAndTrayMenu();
+    void firstStartWithoutFile();
+    void nextSavesTheNoteOnScreenFirst();
+    void savedTextIsCutAndTrimmed();
+    void followUpFlagsStayAsStored();
+    void damagedNoteIsShownWithoutItsDate_data();
+    void damagedNoteIsShownWithoutItsDate();
+    void intervalIsRoundedOrRefused_data();
+    void intervalIsRoundedOrRefused();
+    void invalidNoteIsNeverWritten_data();
+    void invalidNoteIsNeverWritten();
+    void reminderBoxSavesOnUserClickOnly();
+    void intervalWarningOnUserEditsOnly();
+    void editsAreLostOnClose_data();
+    void editsAreLostOnClose();
+    void categoryListFollowsTheFocusRule();
+    void failedCategoryWriteIsShown();
+};
+
+void tst_frmJotwell::layoutHasEveryControlInPlace()
+{
+    JotwellSession s;
+    frmJotwell &form = s.open();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Jotwell"));
+    QWidget *client = form.centralWidget();
+    QCOMPARE(client->size(), QSize(426, 393));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+
+    const QStringList names = {"lblNotes", "lblDescription", "fraContact", "lblDate", "txtDate", "lblInterval_0",
+                               "txtInterval", "udcDays", "lblInterval_1", "lblContact", "txtContact", "lblCategory",
+                               "cboCategory", "fraNotes", "txtNotes", "fraTasks", "chkReminder", "chkFollowUp",
+                               "chkRemind", "Label1", "txtEvery", "udcMins", "lblMin", "cmdPrevious", "cmdNew",
+                               "cmdDelete", "cmdSearch", "cmdSave", "cmdNext", "cmdExit"};
+    for (const QString &name : names) {
+        QWidget *widget = form.findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        // Inside its parent, and overlapping none of its siblings.
+        QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name));
+        for (const QString &other : names) {
+            QWidget *sibling = form.findChild<QWidget *>(other);
+            if (other != name && sibling->parentWidget() == widget->parentWidget())
+                QVERIFY2(!widget->geometry().intersects(sibling->geometry()), qPrintable(name + " / " + other));
+        }
+    }
+    QCOMPARE(s.control<QLabel>("lblNotes")->text(), QStringLiteral("The Jotwell Tracker"));
+    QCOMPARE(s.control<QGroupBox>("fraContact")->title(), QStringLiteral("&Information:"));
+    QCOMPARE(s.control<QPushButton>("cmdNew")->text(), QStringLiteral("Ne&w"));
+    QCOMPARE(s.control<QPushButton>("cmdSearch")->text(), QStringLiteral("Searc&h"));
+    QCOMPARE(s.control<QCheckBox>("chkFollowUp")->text(), QStringLiteral("Follow &Up"));
+    QCOMPARE(s.text("txtEvery"), QStringLiteral("1"));
+    // New over Delete, Search over Save; Previous and Next as tall as both rows.
+    const QRect newRect = s.control<QPushButton>("cmdNew")->geometry();
+    const QRect deleteRect = s.control<QPushButton>("cmdDelete")->geometry();
+    QCOMPARE(newRect.left(), deleteRect.left());
+    QVERIFY(newRect.bottom() < deleteRect.top());
+    const QRect previousRect = s.control<QPushButton>("cmdPrevious")->geometry();
+    QCOMPARE(previousRect.top(), newRect.top());
+    QCOMPARE(previousRect.bottom(), deleteRect.bottom());
+    QCOMPARE(s.control<QLineEdit>("txtDate")->toolTip(), QStringLiteral("Double click for more..."));
+    QCOMPARE(s.control<QLineEdit>("txtContact")->toolTip(), QStringLiteral("Double click to enter names."));
+    for (const char *name : {"txtDate", "txtInterval", "txtContact", "cboCategory"}) {
+        const QPalette palette = s.control<QWidget>(name)->palette();
+        QCOMPARE(palette.color(QPalette::Base), palette.color(QPalette::ToolTipBase));
+    }
+    QCOMPARE(s.control<QPlainTextEdit>("txtNotes")->font().pointSizeF(), 9.75);
+}
+
+void tst_frmJotwell::menusAndTrayMenu()
+{
+    JotwellSession s;
+    frmJotwell &form = s.open(true);
+    QCOMPARE(s.menu("mnuNewNote")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(s.menu("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(s.menu("mnuHide")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    for (const char *name : {"mnuPrevious", "mnuNext", "mnuExit", "mnuAbout"})
+        QVERIFY(s.menu(name));
+    // The tray menu belongs to the window but not to its menu bar.
+    QMenu *tray = form.trayMenu();
+    QCOMPARE(tray->objectName(), QStringLiteral("mnuShell"));
+    QCOMPARE(tray->title(), QStringLiteral("TrayMenu"));
+    QVERIFY(!form.menuBar()->actions().contains(tray->menuAction()));
+    QCOMPARE(s.menu("mnuRemind")->text(), QStringLiteral("Reminder on"));
+    QVERIFY(s.menu("mnuRemind")->isChecked());
+    auto *timer = form.findChild<QTimer *>(QStringLiteral("tmrReminder"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 10000);
+
+    s.menu("mnuAbout")->trigger();
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Version 1.0.17")));
+}
+
+void tst_frmJotwell::firstStartWithoutFile()
+{
+    JotwellSession s({}, false);
+    frmJotwell &form = s.open();
+    QCOMPARE(form.recordCount(), 1);
+    QCOMPARE(form.currentRecord(), 1);
+    QCOMPARE(s.text("txtDate"), LocaleServices().generalDate(0));
+    QCOMPARE(s.text("txtInterval"), QStringLiteral("0"));
+    QCOMPARE(s.text("txtContact"), QString());
+    QCOMPARE(s.noteText(), QString());
+    QVERIFY(!s.control<QCheckBox>("chkReminder")->isChecked());
+
+    s.click("cmdNext");
+    s.click("cmdPrevious");
+    const auto messages = s.messages();
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.at(0).text, QStringLiteral("This is the Last Record!"));
+    QCOMPARE(messages.at(1).text, QStringLiteral("This is the first Record!"));
+    for (const auto &message : messages) {
+        QCOMPARE(message.title, QStringLiteral("Jotwell"));
+        QCOMPARE(message.icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(message.buttons, Dialogs::Buttons::Ok);
+    }
+    QVERIFY(QFile::exists(s.notesPath()));
+    QCOMPARE(s.bytes().size(), 0);
+}
+
+void tst_frmJotwell::nextSavesTheNoteOnScreenFirst()
+{
+    QList<Note> notes;
+    for (int i = 1; i <= 5; ++i)
+        notes << sample(QStringLiteral("  Person %1").arg(i), QStringLiteral("text %1").arg(i));
+    JotwellSession s(notes);
+    frmJotwell &form = s.open();
+    s.menu("mnuNext")->trigger();
+    s.click("cmdNext");
+    QCOMPARE(form.currentRecord(), 3);
+    s.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("changed"));
+    s.click("cmdNext");
+    QCOMPARE(form.currentRecord(), 4);
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Person 4"));
+    const QList<Note> stored = s.notes();
+    QCOMPARE(stored.size(), 5);
+    QCOMPARE(stored.at(2).notes.trimmed(), QStringLiteral("changed"));
+    // Unchanged fields are written too: the stored leading spaces are gone.
+    QCOMPARE(stored.at(2).contact, QStringLiteral("Person 3").leftJustified(20));
+    QCOMPARE(stored.at(2).date, 45352.0);
+    // Note 4 was only shown, not written.
+    QCOMPARE(stored.at(3).contact, QStringLiteral("  Person 4").leftJustified(20));
+    s.menu("mnuPrevious")->trigger();
+    QCOMPARE(form.currentRecord(), 3);
+    QCOMPARE(s.noteText(), QStringLiteral("changed"));
+}
+
+void tst_frmJotwell::savedTextIsCutAndTrimmed()
+{
+    JotwellSession s({sample("a"), sample("b")});
+    s.open();
+    const QString longText = QString(190, QLatin1Char('x')) + QStringLiteral("0123456789ABCDEFGHIJ");
+    s.control<QPlainTextEdit>("txtNotes")->setPlainText(QStringLiteral("   ") + longText);
+    s.type("txtContact", QStringLiteral("   Alexandra Katharina Smith"));
+    s.control<QComboBox>("cboCategory")->setEditText(QStringLiteral("  Work"));
+    s.click("cmdNext");
+    s.click("cmdPrevious");
+    QCOMPARE(s.noteText(), (QStringLiteral("   ") + longText).left(200).trimmed());
+    // Cut to 20 as typed, spaces included, then trimmed for display.
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Alexandra Kathari"));
+    QCOMPARE(s.control<QComboBox>("cboCategory")->currentText(), QStringLiteral("Work"));
+    QCOMPARE(s.notes().at(0).category, QStringLiteral("  Work    "));
+}
+
+void tst_frmJotwell::followUpFlagsStayAsStored()
+{
+    Note first = sample("first", {}, 1);
+    first.followUp = 0;
+    Note second = sample("second", {}, 0);
+    second.followUp = 1;
+    JotwellSession s({first, second});
+    s.open();
+    s.click("cmdNext");
+    QVERIFY(s.control<QCheckBox>("chkFollowUp")->isChecked());
+    QVERIFY(!s.control<QCheckBox>("chkReminder")->isChecked());
+    s.click("cmdPrevious");
+    QVERIFY(!s.control<QCheckBox>("chkFollowUp")->isChecked());
+    QVERIFY(s.control<QCheckBox>("chkReminder")->isChecked());
+    s.click("cmdNext");
+    const QList<Note> stored = s.notes();
+    QCOMPARE(stored.at(0).followUp, qint16(0));
+    QCOMPARE(stored.at(0).reminder, qint16(1));
+    QCOMPARE(stored.at(1).followUp, qint16(1));
+    QCOMPARE(stored.at(1).reminder, qint16(0));
+}
+
+void tst_frmJotwell::damagedNoteIsShownWithoutItsDate_data()
+{
+    QTest::addColumn<double>("date");
+    QTest::addColumn<qint16>("flag");
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << qint16(1);
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << qint16(0);
+    QTest::newRow("after 9999") << 3e6 << qint16(7);
+    QTest::newRow("before year 100") << -7e5 << qint16(-1);
+}
+
+void tst_frmJotwell::damagedNoteIsShownWithoutItsDate()
+{
+    QFETCH(double, date);
+    QFETCH(qint16, flag);
+    Note note = sample("Ann", "still here");
+    note.date = date;
+    note.followUp = flag;
+    JotwellSession s({note});
+    s.open();
+    QCOMPARE(s.text("txtDate"), QString());
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Ann"));
+    QCOMPARE(s.noteText(), QStringLiteral("still here"));
+    const QByteArray before = s.bytes();
+    s.click("cmdSave");
+    QCOMPARE(s.bytes(), before);
+    QCOMPARE(s.messages().size(), 1);
+}
+
+void tst_frmJotwell::intervalIsRoundedOrRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("spaces around") << " 7 " << true << 7;
+    QTest::newRow("tie to even down") << "2.5" << true << 2;
+    QTest::newRow("tie to even up") << "3.5" << true << 4;
+    QTest::newRow("negative") << "-3" << true << -3;
+    QTest::newRow("lowest") << "-32768" << true << -32768;
+    QTest::newRow("highest") << "32767.4" << true << 32767;
+    QTest::newRow("rounds past the top") << "32767.5" << false << 0;
+    QTest::newRow("too large") << "40000" << false << 0;
+    QTest::newRow("text") << "abc" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("not a number") << "nan" << false << 0;
+}
+
+void tst_frmJotwell::intervalIsRoundedOrRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, saved);
+    QFETCH(int, stored);
+    JotwellSession s({sample("Ann")});
+    s.open();
+    const QByteArray before = s.bytes();
+    s.type("txtInterval", typed);
+    s.click("cmdSave");
+    if (saved) {
+        QCOMPARE(s.notes().at(0).interval, qint16(stored));
+        QVERIFY(s.messages().isEmpty());
+    } else {
+        QCOMPARE(s.bytes(), before);
+        QCOMPARE(s.messages().size(), 1);
+        QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
+    }
+}
+
+void tst_frmJotwell::invalidNoteIsNeverWritten_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<QString>("command");
+    const QStringList commands = {"cmdNext", "cmdPrevious", "cmdSave", "cmdNew", "cmdSearch", "chkReminder"};
+    for (const QString &command : commands) {
+        QTest::addRow("date, %s", qPrintable(command)) << "next Tuesday" << "1" << command;
+        QTest::addRow("interval, %s", qPrintable(command)) << "2024-03-05" << "many" << command;
+    }
+}
+
+void tst_frmJotwell::invalidNoteIsNeverWritten()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, interval);
+    QFETCH(QString, command);
+    JotwellSession s({sample("Ann"), sample("Bob"), sample("Cid")});
+    frmJotwell &form = s.open();
+    s.click("cmdNext");
+    const QByteArray before = s.bytes();
+    s.type("txtDate", date);
+    s.type("txtInterval", interval);
+    s.dialogs->queueText(QStringLiteral("cid"));
+    if (command == QLatin1String("chkReminder"))
+        QTest::mouseClick(s.control<QCheckBox>("chkReminder"), Qt::LeftButton);
+    else
+        s.click(qPrintable(command));
+    QCOMPARE(s.bytes(), before);
+    QCOMPARE(form.currentRecord(), 2);
+    QCOMPARE(form.recordCount(), 3);
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Bob"));
+    const auto messages = s.messages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.at(0).icon, Dialogs::Icon::Exclamation);
+    QVERIFY(messages.at(0).text.contains(date == QLatin1String("next Tuesday") ? date : interval));
+}
+
+void tst_frmJotwell::reminderBoxSavesOnUserClickOnly()
+{
+    Note flagged = sample("flagged", {}, 1);
+    Note greyed = sample("greyed", {}, 2);
+    JotwellSession s({sample("Ann"), flagged, greyed});
+    frmJotwell &form = s.open();
+    const QByteArray before = s.bytes();
+    // Showing notes with other flags writes nothing.
+    form.ShowCurrentRecord();
+    form.cmdNext_Click(); // saves note 1 unchanged
+    QCOMPARE(s.bytes(), before);
+    form.cmdNext_Click();
+    QCOMPARE(s.control<QCheckBox>("chkReminder")->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(s.bytes(), before);
+
+    s.type("txtContact", QStringLiteral("changed"));
+    QTest::mouseClick(s.control<QCheckBox>("chkReminder"), Qt::LeftButton);
+    const Note stored = s.notes().at(2);
+    QCOMPARE(stored.reminder, qint16(1));
+    QCOMPARE(stored.contact.trimmed(), QStringLiteral("changed"));
+    // The user's clicks never lead back to the greyed state.
+    QTest::mouseClick(s.control<QCheckBox>("chkReminder"), Qt::LeftButton);
+    QTest::mouseClick(s.control<QCheckBox>("chkReminder"), Qt::LeftButton);
+    QCOMPARE(s.notes().at(2).reminder, qint16(1));
+}
+
+void tst_frmJotwell::intervalWarningOnUserEditsOnly()
+{
+    JotwellSession s({sample("Ann"), sample("Bob")});
+    frmJotwell &form = s.open();
+    auto *box = s.control<QLineEdit>("txtInterval");
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("12"));
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QVERIFY(s.messages().isEmpty());
+    form.cmdNext_Click();
+    form.cmdPrevious_Click();
+    QVERIFY(s.messages().isEmpty());
+
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(s.messages().at(0).text, QStringLiteral("please enter number"));
+    QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
+    // A minus sign starts a number; a letter does not. The text stays as typed.
+    QTest::keyClicks(box, QStringLiteral("-4x"));
+    QCOMPARE(box->text(), QStringLiteral("-4x"));
+    QCOMPARE(s.messages().size(), 2);
+}
+
+void tst_frmJotwell::editsAreLostOnClose_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("Exit menu") << "mnuExit";
+    QTest::newRow("title bar") << "close";
+}
+
+void tst_frmJotwell::editsAreLostOnClose()
+{
+    QFETCH(QString, how);
+    JotwellSession s({sample("Ann")});
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QByteArray before = s.bytes();
+    auto *category = s.control<QComboBox>("cboCategory");
+    category->setFocus();
+    category->setEditText(QStringLiteral("Work"));
+    s.control<QLineEdit>("txtContact")->setFocus();
+    s.type("txtContact", QStringLiteral("edited"));
+    if (how == QLatin1String("cmdExit"))
+        s.click("cmdExit");
+    else if (how == QLatin1String("mnuExit"))
+        s.menu("mnuExit")->trigger();
+    else
+        form.close();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(s.bytes(), before);
+    QCOMPARE(NoteFiles::readBytes(QDir(s.folder()).filePath("Category.cat")), QByteArray("Work\r\n"));
+}
+
+void tst_frmJotwell::categoryListFollowsTheFocusRule()
+{
+    JotwellSession s({sample("Ann")});
+    NoteFiles::writeBytes(QDir(s.folder()).filePath("Category.cat"), "Home\r\n\r\nHome\r\n");
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *category = s.control<QComboBox>("cboCategory");
+    QCOMPARE(category->count(), 3);
+    QCOMPARE(category->currentText(), QString());
+    auto *contact = s.control<QLineEdit>("txtContact");
+    const auto leaveWith = [&](const QString &text) {
+        category->setFocus();
+        QVERIFY(category->hasFocus());
+        category->setEditText(text);
+        contact->setFocus();
+    };
+    leaveWith(QString());
+    leaveWith(QStringLiteral("Home"));
+    QCOMPARE(category->count(), 3);
+    leaveWith(QStringLiteral("home"));
+    leaveWith(QStringLiteral("A category longer than ten"));
+    QCOMPARE(category->count(), 5);
+    QCOMPARE(category->currentText(), QStringLiteral("A category longer than ten"));
+    form.close();
+    QCOMPARE(NoteFiles::readBytes(QDir(s.folder()).filePath("Category.cat")),
+             QByteArray("Home\r\nHome\r\nhome\r\nA category longer than ten\r\n"));
+    QVERIFY(s.messages().isEmpty());
+}
+
+void tst_frmJotwell::failedCategoryWriteIsShown()
+{
+    JotwellSession s({sample("Ann")});
+    const QString path = QDir(s.folder()).filePath("Category.cat");
+    NoteFiles::writeBytes(path, "Home\r\n");
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *category = s.control<QComboBox>("cboCategory");
+    category->setFocus();
+    category->setEditText(QStringLiteral("Work"));
+    s.control<QLineEdit>("txtContact")->setFocus();
+    QCOMPARE(category->count(), 2);
+
+    FaultyFileOps faults;
+    faults.failFrom(1, ENOSPC);
+    {
+        ScopedFileOps use(&faults);
+        form.close();
+    }
+    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
+    QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
+    QCOMPARE(NoteFiles::readBytes(path), QByteArray("Home\r\n"));
+}
+
+QTEST_MAIN(tst_frmJotwell)
+#include "tst_frmJotwell.moc"
