@@ -1,52 +1,25 @@
 #include "zvcal/ZVCalExports.h"
 
-#include "platform/com/RegistryFile.h"
-#include "platform/com/ServerLocks.h"
-#include "properties/ClassFactory.h"
-#include "properties/LibraryClasses.h"
-#include "properties/Registration.h"
+#include "properties/ServerEntryPoints.h"
 
-// The four exports of the library. No exception leaves them.
+// The four exports of libZVCal.so.
 
 HRESULT DllRegisterServer()
 {
-    try {
-        RegistryFile registry;
-        return zvcal::registerLibrary(registry, zvcal::libraryFilePath());
-    } catch (...) {
-        return SELFREG_E_CLASS;
-    }
+    return zvcal::registerServer();
 }
 
 HRESULT DllUnregisterServer()
 {
-    try {
-        RegistryFile registry;
-        return zvcal::unregisterLibrary(registry);
-    } catch (...) {
-        return SELFREG_E_CLASS;
-    }
+    return zvcal::unregisterServer();
 }
 
 HRESULT DllGetClassObject(const Guid &clsid, const Guid &iid, void **object)
 {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    const zvcal::LibraryClass *c = zvcal::findClass(clsid);
-    if (!c || !c->create)
-        return CLASS_E_CLASSNOTAVAILABLE;
-    try {
-        zvcal::ClassFactory *factory = zvcal::ClassFactory::create(c->create);
-        const HRESULT hr = factory->QueryInterface(iid, object);
-        factory->Release();
-        return hr;
-    } catch (...) {
-        return E_OUTOFMEMORY;
-    }
+    return zvcal::getClassObject(clsid, iid, object);
 }
 
 HRESULT DllCanUnloadNow()
 {
-    return ServerLocks::canUnload() ? S_OK : S_FALSE;
+    return zvcal::canUnloadNow();
 }

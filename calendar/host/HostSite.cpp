@@ -1,0 +1,8 @@
+#include "HostSite.h"
+
+#include "platform/StdFont.h"
+
+FontRef HostSite::AmbientFont()
+{
+    return m_window ? StdFont::fromQFont(m_window->font()) : FontRef();
+}

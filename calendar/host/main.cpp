@@ -1,0 +1,141 @@
+// zvcal-host: places one control of a control library by ProgID, as any host
+// would, and prints the events it raises.
+//
+//   zvcal-host --progid ZORVCalendar.ZVCalendar [--size WxH] [--value YYYY-MM-DD]
+//              [--set name=value]... [--load FILE] [--save FILE]
+
+#include "ControlHost.h"
+
+#include "platform/TextPropertyBag.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QResizeEvent>
+
+#include <cstdio>
+
+namespace {
+
+// The host window: the control fills its client area.
+class HostWindow : public QWidget
+{
+public:
+    QWidget *control = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (control)
+            control->setGeometry(rect());
+    }
+};
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "zvcal-host: %s\n", qPrintable(message));
+    std::fflush(stderr);
+}
+
+bool saveBag(ControlHost &host, const QString &path)
+{
+    TextPropertyBag bag;
+    ExcepInfo excep;
+    if (FAILED(host.control()->WriteProperties(bag, &excep))) {
+        complain(QStringLiteral("--save %1: %2").arg(path, excep.description));
+        return false;
+    }
+    QString error;
+    if (!bag.saveToFile(path, &error)) {
+        complain(QStringLiteral("--save %1: %2").arg(path, error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zvcal-host"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Places one control by ProgID and prints the events it raises."));
+    parser.addHelpOption();
+    const QCommandLineOption progIdOption(QStringLiteral("progid"), QStringLiteral("The control's ProgID."), QStringLiteral("progid"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Client area in pixels (default 210x200)."), QStringLiteral("WxH"), QStringLiteral("210x200"));
+    const QCommandLineOption valueOption(QStringLiteral("value"), QStringLiteral("Sets calValue."), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption setOption(QStringLiteral("set"), QStringLiteral("Sets a property by name; may repeat."), QStringLiteral("name=value"));
+    const QCommandLineOption loadOption(QStringLiteral("load"), QStringLiteral("Loads the control's properties from a property bag file."), QStringLiteral("file"));
+    const QCommandLineOption saveOption(QStringLiteral("save"), QStringLiteral("Saves the control's properties to a property bag file (after start-up and at exit)."), QStringLiteral("file"));
+    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption});
+    parser.process(app);
+
+    if (!parser.isSet(progIdOption)) {
+        complain(QStringLiteral("--progid is required"));
+        return 2;
+    }
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(sizeOption));
+    if (!size.hasMatch() || size.captured(1).toInt() == 0 || size.captured(2).toInt() == 0) {
+        complain(QStringLiteral("--size takes WxH in pixels, e.g. 210x200"));
+        return 2;
+    }
+
+    HostWindow window;
+    window.setWindowTitle(parser.value(progIdOption));
+    window.resize(size.captured(1).toInt(), size.captured(2).toInt());
+
+    ControlHost host;
+    QString error;
+    const QString library = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libZVCal.so"));
+    const QString fallback = QFileInfo::exists(library) ? library
+                                                        : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/libZVCal.so"));
+    if (!host.create(parser.value(progIdOption), fallback, &window, &error)) {
+        complain(error);
+        return 1;
+    }
+    window.control = host.widget();
+    host.widget()->setGeometry(window.rect());
+
+    if (parser.isSet(loadOption)) {
+        try {
+            TextPropertyBag bag = TextPropertyBag::fromFile(parser.value(loadOption));
+            ExcepInfo excep;
+            if (FAILED(host.control()->ReadProperties(bag, &excep))) {
+                complain(QStringLiteral("--load %1: %2").arg(parser.value(loadOption), excep.description));
+                return 1;
+            }
+        } catch (const PropertyBagError &e) {
+            complain(QStringLiteral("--load %1: %2").arg(parser.value(loadOption), e.text()));
+            return 1;
+        }
+    } else {
+        host.control()->InitProperties();
+    }
+
+    if (parser.isSet(valueOption) && !host.setProperty(QStringLiteral("calValue"), parser.value(valueOption), &error))
+        complain(QStringLiteral("--value %1: %2").arg(parser.value(valueOption), error));
+    for (const QString &assignment : parser.values(setOption)) {
+        const qsizetype eq = assignment.indexOf(u'=');
+        if (eq <= 0) {
+            complain(QStringLiteral("--set takes name=value, not \"%1\"").arg(assignment));
+            continue;
+        }
+        if (!host.setProperty(assignment.left(eq).trimmed(), assignment.mid(eq + 1), &error))
+            complain(QStringLiteral("--set %1: %2").arg(assignment, error));
+    }
+
+    if (parser.isSet(saveOption) && !saveBag(host, parser.value(saveOption)))
+        return 1;
+
+    window.show();
+    const int rc = app.exec();
+    if (parser.isSet(saveOption) && !saveBag(host, parser.value(saveOption)))
+        return 1;
+    host.release();
+    return rc;
+}
