@@ -224,17 +224,13 @@ void SSCommand::paintEvent(QPaintEvent *)
     }
     if (m_outline) {
         if (m_roundedCorners) {
-            // The line leaves out the corner pixels and rounds them off one pixel in.
+            // The line leaves out the corner pixels; they are rounded off one
+            // pixel in once the bevel is drawn.
             const int w = std::max(0, r.width() - 2), h = std::max(0, r.height() - 2);
             painter.fillRect(QRect(r.left() + 1, r.top(), w, 1), Qt::black);
             painter.fillRect(QRect(r.left() + 1, r.bottom(), w, 1), Qt::black);
             painter.fillRect(QRect(r.left(), r.top() + 1, 1, h), Qt::black);
             painter.fillRect(QRect(r.right(), r.top() + 1, 1, h), Qt::black);
-            const QRect in = BevelPaint::shrink(r, 1);
-            if (!in.isEmpty()) {
-                for (const QPoint &corner : {in.topLeft(), in.topRight(), in.bottomLeft(), in.bottomRight()})
-                    painter.fillRect(QRect(corner, QSize(1, 1)), Qt::black);
-            }
         } else {
             BevelPaint::drawRings(painter, r, 1, Qt::black, Qt::black);
         }
@@ -244,6 +240,10 @@ void SSCommand::paintEvent(QPaintEvent *)
         BevelPaint::drawInset(painter, r, std::max<int>(1, m_bevelWidth));
     else
         BevelPaint::drawRaised(painter, r, m_bevelWidth);
+    if (m_outline && m_roundedCorners && !r.isEmpty()) {
+        for (const QPoint &corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+            painter.fillRect(QRect(corner, QSize(1, 1)), Qt::black);
+    }
 
     const QRect content = BevelPaint::shrink(all, frameWidth() + ContentMargin);
     if (content.isEmpty())
