@@ -71,6 +71,8 @@ QAction *action(QMenu *menu, const char *name, const QString &caption, const QKe
 
 void frmJotwell::buildControls()
 {
+    // The classic dialog face; controls with a face of their own set it below.
+    setFont(WindowFonts::smallSans(false));
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::size(6390, 5895));
@@ -93,7 +95,7 @@ void frmJotwell::buildControls()
     lblDate->setBuddy(txtDate);
     // The calendar button (225 x 225) will sit on the window itself at 2505, 1185,
     // just right of the date box; the days-before row starts beyond it.
-    lblInterval_0 = label(fraContact, "lblInterval_0", tr("&Remind me"), 2760, 330, 885, 255);
+    lblInterval_0 = label(fraContact, "lblInterval_0", tr("&Remind me"), 2670, 330, 990, 255);
     lblInterval_0->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtInterval = place<QLineEdit>(fraContact, "txtInterval", 3720, 285, 480, 315);
     txtInterval->setText(QStringLiteral("1"));
@@ -104,11 +106,11 @@ void frmJotwell::buildControls()
     udcDays->setIncrement(1);
     lblInterval_1 = label(fraContact, "lblInterval_1", tr("days before."), 4515, 330, 1200, 255);
 
-    lblContact = label(fraContact, "lblContact", tr("&Contact:"), 120, 705, 660, 255);
+    lblContact = label(fraContact, "lblContact", tr("&Contact:"), 120, 705, 645, 255);
     txtContact = place<QLineEdit>(fraContact, "txtContact", 780, 660, 2055, 315);
     txtContact->setToolTip(tr("Double click to enter names."));
     lblContact->setBuddy(txtContact);
-    lblCategory = label(fraContact, "lblCategory", tr("Ca&tegory:"), 2940, 705, 780, 255);
+    lblCategory = label(fraContact, "lblCategory", tr("Ca&tegory:"), 2880, 705, 840, 255);
     lblCategory->setAlignment(Qt::AlignRight | Qt::AlignTop);
     cboCategory = place<QComboBox>(fraContact, "cboCategory", 3780, 660, 2250, 315);
     cboCategory->setEditable(true);
@@ -133,15 +135,15 @@ void frmJotwell::buildControls()
     // Reminder scan switch and period, beside Tasks. The clock box and the
     // program picture take the free space to the right of them.
     chkRemind = button<QCheckBox>(client, "chkRemind", tr("Reminder"), 1995, 3945, 1335, 255);
-    Label1 = label(client, "Label1", tr("Remind me every:"), 1995, 4335, 1335, 255);
-    txtEvery = place<QLineEdit>(client, "txtEvery", 3330, 4290, 420, 315);
+    Label1 = label(client, "Label1", tr("Remind me every:"), 1995, 4335, 1455, 255);
+    txtEvery = place<QLineEdit>(client, "txtEvery", 3480, 4290, 420, 315);
     txtEvery->setText(QStringLiteral("1"));
     Label1->setBuddy(txtEvery);
-    udcMins = place<UpDown>(client, "udcMins", 3750, 4290, 240, 315);
+    udcMins = place<UpDown>(client, "udcMins", 3900, 4290, 240, 315);
     udcMins->setBuddy(txtEvery);
     udcMins->setRange(1, 60);
     udcMins->setIncrement(1);
-    lblMin = label(client, "lblMin", tr("Minutes"), 4065, 4335, 705, 255);
+    lblMin = label(client, "lblMin", tr("Minutes"), 4215, 4335, 705, 255);
 
     // Two button rows; Previous and Next span both. The Alarm and Hide
     // buttons take the free places of the first row, right of Next.

@@ -57,6 +57,7 @@ frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
     const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     setWindowIcon(information);
     setFixedSize(Twips::size(5145, 2880));
+    setFont(WindowFonts::smallSans(false));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -100,6 +101,8 @@ QString frmReminder::dateText(double serial, const LocaleServices &locale)
 void frmReminder::showNote(const NoteRecord &note, const LocaleServices &locale)
 {
     lbldDate->setText(dateText(note.NoteDate, locale));
+    // A date with its time may be wider than the box; the whole text is a hover away.
+    lbldDate->setToolTip(lbldDate->text());
     lbldContact->setText(FixedText::trimSpaces(note.Contact));
     lbldNote->setText(FixedText::trimSpaces(note.Notes));
 }
