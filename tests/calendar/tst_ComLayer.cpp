@@ -1,0 +1,180 @@
+// The in-process server layer: identifiers, variants, the registry file and
+// what registration writes and removes.
+
+#include "properties/Registration.h"
+#include "zvcal/ZVCalIds.h"
+
+#include "platform/StdFont.h"
+#include "platform/com/RegistryFile.h"
+#include "platform/com/Unknown.h"
+#include "platform/com/Variant.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Variant)
+Q_DECLARE_METATYPE(VarType)
+
+namespace {
+
+// Counts references, to see that variants and ComPtr balance them.
+class Counted final : public IUnknown
+{
+public:
+    ULONG refs = 1;
+    HRESULT QueryInterface(const Guid &, void **object) override { return *object = nullptr, E_NOINTERFACE; }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+};
+
+} // namespace
+
+class tst_ComLayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void guidText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("braced") << "{64450EA1-EB4C-4682-AB06-4019D66736AB}" << true;
+        QTest::newRow("bare lower case") << "64450ea1-eb4c-4682-ab06-4019d66736ab" << true;
+        QTest::newRow("one brace") << "{64450EA1-EB4C-4682-AB06-4019D66736AB" << false;
+        QTest::newRow("dash misplaced") << "{64450EA1E-B4C-4682-AB06-4019D66736AB}" << false;
+        QTest::newRow("not hex") << "{64450EA1-EB4C-4682-AB06-4019D66736AG}" << false;
+        QTest::newRow("short") << "{64450EA1-EB4C-4682-AB06-4019D66736A}" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+
+    void guidText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        const std::optional<Guid> g = Guid::parse(text);
+        QCOMPARE(g.has_value(), valid);
+        if (valid) {
+            QCOMPARE(*g, zvcal::CLSID_ZVCalendar);
+            QCOMPARE(g->toString(), QStringLiteral("{64450EA1-EB4C-4682-AB06-4019D66736AB}"));
+        }
+    }
+
+    void conversions_data()
+    {
+        QTest::addColumn<Variant>("from");
+        QTest::addColumn<VarType>("to");
+        QTest::addColumn<HRESULT>("result");
+        QTest::addColumn<Variant>("expected");
+        QTest::newRow("true to int") << Variant(true) << VarType::Int32 << S_OK << Variant(-1);
+        QTest::newRow("int to bool") << Variant(2) << VarType::Bool << S_OK << Variant(true);
+        QTest::newRow("text to bool") << Variant(QStringLiteral("False")) << VarType::Bool << S_OK << Variant(false);
+        QTest::newRow("halves to even") << Variant(2.5) << VarType::Int32 << S_OK << Variant(2);
+        QTest::newRow("int16 overflow") << Variant(40000) << VarType::Int16 << DISP_E_OVERFLOW << Variant();
+        QTest::newRow("hex colour") << Variant(QStringLiteral("&HC0C0C0")) << VarType::Int32 << S_OK << Variant(0xC0C0C0);
+        QTest::newRow("hex top bit") << Variant(QStringLiteral("&H8000000F")) << VarType::Int32 << S_OK << Variant(std::int32_t(0x8000000F));
+        QTest::newRow("text number") << Variant(QStringLiteral(" 1600 ")) << VarType::Int32 << S_OK << Variant(1600);
+        QTest::newRow("bad text") << Variant(QStringLiteral("12a")) << VarType::Int32 << DISP_E_TYPEMISMATCH << Variant();
+        QTest::newRow("number to date") << Variant(35504.0) << VarType::Date << S_OK << Variant::fromDate(35504.0);
+        QTest::newRow("date to text") << Variant::fromDate(1.5) << VarType::String << S_OK << Variant(QStringLiteral("1.5"));
+        QTest::newRow("bool to text") << Variant(true) << VarType::String << S_OK << Variant(QStringLiteral("True"));
+        QTest::newRow("font to int") << Variant(StdFont::create()) << VarType::Int32 << DISP_E_TYPEMISMATCH << Variant();
+        QTest::newRow("int to font") << Variant(3) << VarType::Font << DISP_E_TYPEMISMATCH << Variant();
+        QTest::newRow("empty to int") << Variant() << VarType::Int32 << S_OK << Variant(0);
+    }
+
+    void conversions()
+    {
+        QFETCH(Variant, from);
+        QFETCH(VarType, to);
+        QFETCH(HRESULT, result);
+        QFETCH(Variant, expected);
+        Variant out;
+        QCOMPARE(from.convert(to, out), result);
+        if (result == S_OK)
+            QVERIFY2(out == expected, qPrintable(out.toString() + QStringLiteral(" / ") + expected.toString()));
+    }
+
+    void variantHoldsObjectReference()
+    {
+        Counted object;
+        {
+            Variant a(&object);
+            QCOMPARE(object.refs, ULONG(2));
+            Variant b = a;
+            QCOMPARE(object.refs, ULONG(3));
+            Variant c = std::move(b);
+            QCOMPARE(object.refs, ULONG(3));
+            a = Variant(1);
+            QCOMPARE(object.refs, ULONG(2));
+            QCOMPARE(c.toObject(), &object);
+        }
+        QCOMPARE(object.refs, ULONG(1));
+        {
+            auto p = ComPtr<Counted>(&object);
+            auto q = p;
+            QCOMPARE(object.refs, ULONG(3));
+        }
+        QCOMPARE(object.refs, ULONG(1));
+    }
+
+    void registryPathFromEnvironment()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sub/registry.ini"));
+        qputenv(RegistryFile::EnvironmentVariable, QFile::encodeName(path));
+        QCOMPARE(RegistryFile::defaultPath(), path);
+        qunsetenv(RegistryFile::EnvironmentVariable);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        QCOMPARE(RegistryFile::defaultPath(), dir.path() + QStringLiteral("/zorv/registry.ini"));
+    }
+
+    // Unregistration removes what registration wrote and leaves everything
+    // else, also a ProgID another library has taken over.
+    void registerAndUnregister()
+    {
+        QTemporaryDir dir;
+        RegistryFile registry(dir.filePath(QStringLiteral("nested/registry.ini")));
+        QVERIFY(registry.write({{QStringLiteral("CLSID/{11111111-2222-3333-4444-555555555555}/ProgID"), QStringLiteral("Other.Thing")},
+                                {QStringLiteral("ProgID/Other.Thing/CLSID"), QStringLiteral("{11111111-2222-3333-4444-555555555555}")}}));
+        const QStringList before = registry.allKeys();
+
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/opt/zorv/libZVCal.so")), S_OK);
+        const QString clsid = zvcal::CLSID_ZVCalendar.toString();
+        QCOMPARE(registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID")), clsid);
+        QCOMPARE(registry.value(QStringLiteral("CLSID/%1/ProgID").arg(clsid)), QStringLiteral("ZORVCalendar.ZVCalendar"));
+        QCOMPARE(registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid)), QStringLiteral("/opt/zorv/libZVCal.so"));
+        QCOMPARE(registry.value(QStringLiteral("CLSID/%1/TypeLib").arg(clsid)), zvcal::LIBID_ZORVCalendar.toString());
+        QCOMPARE(registry.value(QStringLiteral("CLSID/%1/Control").arg(clsid)), QStringLiteral("1"));
+        QCOMPARE(registry.value(QStringLiteral("TypeLib/%1/9.0/Path").arg(zvcal::LIBID_ZORVCalendar.toString())), QStringLiteral("/opt/zorv/libZVCal.so"));
+        QCOMPARE(registry.allKeys().size(), before.size() + zvcal::registrationEntries(QString()).size());
+
+        // Registering again changes nothing but the values.
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/usr/lib/libZVCal.so")), S_OK);
+        QCOMPARE(registry.allKeys().size(), before.size() + zvcal::registrationEntries(QString()).size());
+
+        QCOMPARE(zvcal::unregisterLibrary(registry), S_OK);
+        QCOMPARE(registry.allKeys(), before);
+
+        // A ProgID now naming another class stays.
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/opt/zorv/libZVCal.so")), S_OK);
+        QVERIFY(registry.write({{QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID"), QStringLiteral("{11111111-2222-3333-4444-555555555555}")}}));
+        QCOMPARE(zvcal::unregisterLibrary(registry), S_OK);
+        QCOMPARE(registry.allKeys().size(), before.size() + 1);
+        QCOMPARE(registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID")), QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
+    }
+
+    void registryWriteFailure()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        // The folder the registry should go in is a file.
+        RegistryFile registry(dir.filePath(QStringLiteral("file/registry.ini")));
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/x.so")), SELFREG_E_CLASS);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_ComLayer)
+#include "tst_ComLayer.moc"
