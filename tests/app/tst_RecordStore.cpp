@@ -342,17 +342,21 @@ private slots:
     {
         QTest::addColumn<int>("record");
         QTest::addColumn<int>("error");
-        QTest::newRow("append, disk full") << 4 << ENOSPC;
-        QTest::newRow("append, input/output error") << 4 << EIO;
-        QTest::newRow("save in place, input/output error") << 2 << EIO;
-        QTest::newRow("append, short writes") << 4 << 0;
+        QTest::addColumn<bool>("halfFirst"); // the call before the failing one moves half its bytes
+        QTest::newRow("append, disk full") << 4 << ENOSPC << false;
+        QTest::newRow("append, input/output error") << 4 << EIO << false;
+        QTest::newRow("append, disk full halfway") << 4 << ENOSPC << true;
+        QTest::newRow("save in place, input/output error") << 2 << EIO << false;
+        QTest::newRow("save in place, failing halfway") << 2 << EIO << true;
+        QTest::newRow("append, short writes") << 4 << 0 << false;
     }
     void writeSurvivesAnyFailingCall()
     {
         QFETCH(int, record);
         QFETCH(int, error);
+        QFETCH(bool, halfFirst);
         const QByteArray before = notes(3);
-        const QByteArray written = NoteBytes::record(45000, "", "new one", 1, "");
+        const QByteArray written = NoteBytes::record(45000, "", "new one", 1, QByteArray(200, 'x'), 1, 1);
         QByteArray after = before;
         after.replace(244 * (record - 1), std::min<int>(244, before.size() - 244 * (record - 1)), written);
         for (int n = 1;; ++n) {
@@ -364,11 +368,14 @@ private slots:
             store.WorkingNote.NoteDate = 45000;
             store.WorkingNote.Contact = "new one";
             store.WorkingNote.Interval = 1;
+            store.WorkingNote.Notes = QString(200, 'x');
+            store.WorkingNote.Reminder = 1;
+            store.WorkingNote.FollowUp = 1;
             FaultyFileOps faults;
-            if (error == 0)
+            if (error == 0 || halfFirst)
                 faults.shortCall(n);
-            else
-                faults.failCall(n, error);
+            if (error != 0)
+                faults.failCall(halfFirst ? n + 1 : n, error);
             bool saved;
             {
                 ScopedFileOps use(&faults);
