@@ -116,6 +116,8 @@ void frmJotwell::buildControls()
     cboCategory->setEditable(true);
     // Typed categories join the list by the focus rule only, never by Enter.
     cboCategory->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: it would match case-blind and turn a typed "home" into a listed "Home".
+    cboCategory->setCompleter(nullptr);
     cboCategory->setEditText(QString());
     lblCategory->setBuddy(cboCategory);
     for (QWidget *box : {static_cast<QWidget *>(txtDate), static_cast<QWidget *>(txtInterval),

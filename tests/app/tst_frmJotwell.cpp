@@ -412,7 +412,13 @@ void tst_frmJotwell::categoryListFollowsTheFocusRule()
     leaveWith(QString());
     leaveWith(QStringLiteral("Home"));
     QCOMPARE(category->count(), 3);
-    leaveWith(QStringLiteral("home"));
+    // Typed and entered: a case-blind match must not replace what was typed.
+    category->setFocus();
+    category->setEditText(QString());
+    QTest::keyClicks(category, QStringLiteral("home"));
+    QTest::keyClick(category, Qt::Key_Return);
+    QCOMPARE(category->currentText(), QStringLiteral("home"));
+    contact->setFocus();
     leaveWith(QStringLiteral("A category longer than ten"));
     QCOMPARE(category->count(), 5);
     QCOMPARE(category->currentText(), QStringLiteral("A category longer than ten"));

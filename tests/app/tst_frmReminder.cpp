@@ -34,6 +34,7 @@ public:
     {
         QString date, contact, note;
         int beeps = 0;
+        bool modal = false;
     };
 
     ReminderDriver(JotwellSession &session, QStringList script = {}) : m_session(session), m_script(std::move(script))
@@ -60,7 +61,8 @@ private:
         if (!window || !window->isVisible())
             return;
         const auto text = [window](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
-        seen.append({text("lbldDate"), text("lbldContact"), text("lbldNote"), m_session.dialogs->beeps()});
+        seen.append({text("lbldDate"), text("lbldContact"), text("lbldNote"), m_session.dialogs->beeps(),
+                     window->windowModality() == Qt::ApplicationModal});
         if (whileFirstOpen)
             std::exchange(whileFirstOpen, nullptr)();
         const QString action = m_script.isEmpty() ? QStringLiteral("ok") : m_script.takeFirst();
@@ -192,6 +194,7 @@ void tst_frmReminder::dueNotesComeOneAfterAnother()
     QCOMPARE(driver.seen.at(0).beeps, 1);
     QCOMPARE(driver.seen.at(1).beeps, 2);
     QCOMPARE(driver.seen.at(2).beeps, 3);
+    QVERIFY(driver.seen.at(0).modal);
     QCOMPARE(driver.seen.at(1).note, QStringLiteral("call Cid"));
     const LocaleServices locale;
     QCOMPARE(driver.seen.at(1).date, locale.shortDate(45352.75) + QLatin1Char(' ') + locale.longTime(45352.75));
