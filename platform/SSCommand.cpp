@@ -308,6 +308,18 @@ void SSCommand::paintEvent(QPaintEvent *)
 
 bool SSCommand::event(QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        // Tab reaches the key events first; it moves the focus only when no
+        // handler consumed it.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            QPointer<SSCommand> self(this);
+            if (raiseKeyPress(key) && self)
+                focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (event->type() == QEvent::Shortcut) {
         auto *shortcut = static_cast<QShortcutEvent *>(event);
         if (shortcut->shortcutId() == m_shortcutId && m_shortcutId != 0) {
@@ -323,6 +335,12 @@ bool SSCommand::event(QEvent *event)
 
 void SSCommand::keyPressEvent(QKeyEvent *event)
 {
+    raiseKeyPress(event);
+    event->accept();
+}
+
+bool SSCommand::raiseKeyPress(QKeyEvent *event)
+{
     QPointer<SSCommand> self(this);
     short keyCode = KeyCodes::virtualKey(event);
     short shift = KeyCodes::shiftState(event->modifiers());
@@ -330,15 +348,16 @@ void SSCommand::keyPressEvent(QKeyEvent *event)
     if (keyCode != 0)
         emit KeyDown(keyCode, shift);
     if (!self)
-        return;
+        return false;
     if (space && keyCode == KeyCodes::Space && !event->isAutoRepeat()) {
         m_spaceHeld = true;
         setDown(true);
     }
-    short ascii = KeyCodes::keyAscii(event);
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    short ascii = tab ? short(KeyCodes::Tab) : KeyCodes::keyAscii(event);
     if (ascii >= 0)
         emit KeyPress(ascii);
-    event->accept();
+    return self && keyCode != 0 && ascii != 0;
 }
 
 void SSCommand::keyReleaseEvent(QKeyEvent *event)

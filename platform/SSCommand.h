@@ -17,8 +17,10 @@
 // reference; connect to them directly (not queued). A KeyDown handler that
 // sets keyCode to 0 stops the button's own handling of that key (Space);
 // KeyPress is still raised for a key that types a character, and a KeyPress
-// handler that sets keyAscii to 0 swallows it. Mouse events are those of
-// SSPanel.
+// handler that sets keyAscii to 0 swallows it. Tab and Shift+Tab raise
+// KeyDown (9) and KeyPress (9) before anything else and move the focus on only
+// when neither handler set its code to 0. Mouse events are those of SSPanel;
+// a double click is two clicks.
 class SSCommand : public QWidget
 {
     Q_OBJECT
@@ -116,6 +118,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Raises KeyDown and KeyPress; true when neither handler consumed the key.
+    bool raiseKeyPress(QKeyEvent *event);
     void setDown(bool down);
     void updateMnemonic();
     void updateCursor();

@@ -28,6 +28,8 @@ QRect inkBox(const QImage &image, QRgb background, const QRect &within)
 struct Recorder
 {
     QStringList log;
+    // Disconnects the lambdas when the recorder goes, even if the control stays.
+    QObject context;
     explicit Recorder(SSPanel &panel)
     {
         auto mouse = [this](const char *name) {
@@ -35,10 +37,10 @@ struct Recorder
                 log << QStringLiteral("%1 %2 %3 %4 %5").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
             };
         };
-        QObject::connect(&panel, &SSPanel::MouseDown, mouse("Down"));
-        QObject::connect(&panel, &SSPanel::MouseUp, mouse("Up"));
-        QObject::connect(&panel, &SSPanel::Click, [this] { log << QStringLiteral("Click"); });
-        QObject::connect(&panel, &SSPanel::DblClick, [this] { log << QStringLiteral("DblClick"); });
+        QObject::connect(&panel, &SSPanel::MouseDown, &context, mouse("Down"));
+        QObject::connect(&panel, &SSPanel::MouseUp, &context, mouse("Up"));
+        QObject::connect(&panel, &SSPanel::Click, &context, [this] { log << QStringLiteral("Click"); });
+        QObject::connect(&panel, &SSPanel::DblClick, &context, [this] { log << QStringLiteral("DblClick"); });
     }
 };
 
