@@ -409,7 +409,10 @@ void ZVCalendar::Private::showMonthYear()
     // Setting the position from code is not a choice of the user: the list
     // acts only on its activated() signal, so nothing else happens here.
     cbxMonth->setCurrentIndex(m - 1);
-    txtYear->setText(QString::number(y));
+    // Rewriting the same text would move the caret of a user typing there.
+    const QString year = QString::number(y);
+    if (txtYear->text() != year)
+        txtYear->setText(year);
     controlResizeStep();
 }
 
