@@ -1,3 +1,4 @@
+#include "platform/OleColor.h"
 #include "platform/PropertyError.h"
 #include "platform/SSPanel.h"
 
@@ -50,6 +51,7 @@ class tst_SSPanel : public QObject
 {
     Q_OBJECT
 private slots:
+    void oleColours();
     void captionAlignment_data();
     void captionAlignment();
     void badEnumerationsAreRefused();
@@ -64,6 +66,22 @@ private slots:
     void doubleClick();
     void mouseMoveWithoutButton();
 };
+
+void tst_SSPanel::oleColours()
+{
+    QCOMPARE(OleColor::toQColor(0x123456), QColor(0x56, 0x34, 0x12));
+    QCOMPARE(OleColor::fromQColor(QColor(0x56, 0x34, 0x12)), 0x123456);
+    QCOMPARE(OleColor::toQColor(OleColor::ButtonFace), QGuiApplication::palette().color(QPalette::Button));
+    QCOMPARE(OleColor::toQColor(OleColor::ButtonText), QGuiApplication::palette().color(QPalette::ButtonText));
+    QVERIFY(OleColor::isSystemColor(std::int32_t(0x80000012u)));
+    QVERIFY(!OleColor::isSystemColor(0xFFFFFF));
+
+    // A new panel paints in the button face colour.
+    SSPanel panel;
+    panel.resize(10, 10);
+    panel.setBevel(SSPanel::BevelNone);
+    QCOMPARE(render(panel).pixel(5, 5), QGuiApplication::palette().color(QPalette::Button).rgb());
+}
 
 void tst_SSPanel::captionAlignment_data()
 {
