@@ -15,6 +15,8 @@ struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+template<class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // What a stored value is, for messages: the type and, for short values, the value.
 QString describe(const PropertyValue &value)
