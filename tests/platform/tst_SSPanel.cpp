@@ -2,6 +2,7 @@
 #include "platform/PropertyError.h"
 #include "platform/SSPanel.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 
