@@ -138,7 +138,7 @@ Parts toParts(double serial)
 
 std::optional<double> dateSerial(int year, int month, int day)
 {
-    const std::int64_t months = std::int64_t(year) * 12 + (month - 1);
+    const std::int64_t months = std::int64_t(year) * 12 + (std::int64_t(month) - 1);
     const std::int64_t y = floorDiv(months, 12);
     const std::int64_t m = months - y * 12 + 1;
     const std::int64_t result = serialDay(y, m, 1) + (std::int64_t(day) - 1);

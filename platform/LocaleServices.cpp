@@ -37,14 +37,27 @@ struct Token
 
 using Format = QList<Token>;
 
+// ASCII is tested first: every date the program writes in most locales is
+// plain ASCII, and the full Unicode look-ups are slow.
 bool isWordChar(QChar c)
 {
+    if (c.unicode() < 128)
+        return (c.unicode() | 0x20) >= u'a' && (c.unicode() | 0x20) <= u'z';
     return c.isLetter() || c.isMark() || c.isSurrogate();
 }
 
 bool isGapSpace(QChar c)
 {
+    if (c.unicode() < 128)
+        return c == u' ' || (c.unicode() >= 9 && c.unicode() <= 13);
     return c.isSpace() || c.category() == QChar::Other_Format;
+}
+
+int digitOf(QChar c)
+{
+    if (c.unicode() < 128)
+        return c.unicode() >= u'0' && c.unicode() <= u'9' ? c.unicode() - u'0' : -1;
+    return c.isDigit() ? c.digitValue() : -1;
 }
 
 // Reads a QLocale date/time format into tokens.
@@ -427,13 +440,12 @@ bool scan(const Forms &f, QStringView text, Items &items, Gap &trailing)
     qsizetype i = 0;
     while (i < n) {
         const QChar c = text.at(i);
-        if (c.isDigit()) {
+        if (digitOf(c) >= 0) {
             int value = 0, digits = 0;
-            while (i < n && text.at(i).isDigit()) {
+            for (int d; i < n && (d = digitOf(text.at(i))) >= 0; ++i) {
                 if (++digits > 9)
                     return false;
-                value = value * 10 + text.at(i).digitValue();
-                ++i;
+                value = value * 10 + d;
             }
             items.append(Item{Item::Number, value, digits, gap});
             gap = Gap{};
