@@ -28,6 +28,10 @@ bool ControlHost::loadLibrary(const QString &path, QString *error)
 {
     // The library stays loaded for the life of the process: objects it made
     // may still be referenced by Qt (meta types, pending deletions).
+    if (path.isEmpty()) {
+        *error = QStringLiteral("no library file registered");
+        return false;
+    }
     m_handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!m_handle) {
         *error = QStringLiteral("cannot load %1: %2").arg(path, QString::fromLocal8Bit(dlerror()));
@@ -42,35 +46,48 @@ bool ControlHost::loadLibrary(const QString &path, QString *error)
     return true;
 }
 
+namespace {
+
+// Loads a library file only to run its registration.
+bool registerLibraryFile(const QString &path, QString *error)
+{
+    void *lib = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    if (!lib) {
+        *error = QStringLiteral("cannot load %1: %2").arg(path, QString::fromLocal8Bit(dlerror()));
+        return false;
+    }
+    auto reg = reinterpret_cast<DllRegisterServerFn>(dlsym(lib, "DllRegisterServer"));
+    const HRESULT hr = reg ? reg() : E_FAIL;
+    if (FAILED(hr)) {
+        *error = QStringLiteral("registering %1 failed (0x%2)").arg(path).arg(quint32(hr), 8, 16, QChar(u'0'));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool ControlHost::create(const QString &progId, const QString &defaultLibrary, QWidget *window, QString *error)
 {
     RegistryFile registry;
     const QString progKey = QStringLiteral("ProgID/%1/CLSID").arg(progId);
-    if (!registry.contains(progKey)) {
-        void *lib = dlopen(QFile::encodeName(defaultLibrary).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-        if (!lib) {
-            *error = QStringLiteral("cannot load %1: %2").arg(defaultLibrary, QString::fromLocal8Bit(dlerror()));
-            return false;
-        }
-        auto reg = reinterpret_cast<DllRegisterServerFn>(dlsym(lib, "DllRegisterServer"));
-        const HRESULT hr = reg ? reg() : E_FAIL;
-        if (FAILED(hr)) {
-            *error = QStringLiteral("registering %1 failed (0x%2)").arg(defaultLibrary).arg(quint32(hr), 8, 16, QChar(u'0'));
-            return false;
-        }
-        if (!registry.contains(progKey)) {
-            *error = QStringLiteral("%1 does not provide %2").arg(defaultLibrary, progId);
-            return false;
-        }
-    }
-    const std::optional<Guid> clsid = Guid::parse(registry.value(progKey));
+    auto serverOf = [&registry](const Guid &clsid) { return registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid.toString())); };
+    if (!registry.contains(progKey) && !registerLibraryFile(defaultLibrary, error))
+        return false;
+    std::optional<Guid> clsid = Guid::parse(registry.value(progKey));
     if (!clsid) {
-        *error = QStringLiteral("the registry entry of %1 is damaged").arg(progId);
+        *error = registry.contains(progKey) ? QStringLiteral("the registry entry of %1 is damaged").arg(progId)
+                                            : QStringLiteral("%1 does not provide %2").arg(defaultLibrary, progId);
         return false;
     }
-    const QString server = registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid->toString()));
-    if (!loadLibrary(server.isEmpty() ? defaultLibrary : server, error))
-        return false;
+    // A registration whose file has gone is renewed from the library at hand.
+    if (!loadLibrary(serverOf(*clsid), error)) {
+        if (!registerLibraryFile(defaultLibrary, error))
+            return false;
+        clsid = Guid::parse(registry.value(progKey));
+        if (!clsid || !loadLibrary(serverOf(*clsid), error))
+            return false;
+    }
 
     ComPtr<IClassFactory> factory;
     HRESULT hr = m_getClassObject(*clsid, IID_IClassFactory, factory.putVoid());

@@ -91,9 +91,16 @@ int main(int argc, char **argv)
 
     ControlHost host;
     QString error;
-    const QString library = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libZVCal.so"));
-    const QString fallback = QFileInfo::exists(library) ? library
-                                                        : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/libZVCal.so"));
+    // The library beside the program (build tree), in ../lib (installed), or
+    // wherever the program's run path leads.
+    QString fallback = QStringLiteral("libZVCal.so");
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const QString &candidate : {here.filePath(QStringLiteral("libZVCal.so")), here.filePath(QStringLiteral("../lib/libZVCal.so"))}) {
+        if (QFileInfo::exists(candidate)) {
+            fallback = QFileInfo(candidate).absoluteFilePath();
+            break;
+        }
+    }
     if (!host.create(parser.value(progIdOption), fallback, &window, &error)) {
         complain(error);
         return 1;

@@ -1,0 +1,109 @@
+// zvcal-host run as a user would: it registers the library into an empty
+// registry, places the calendar, reports property errors and events, and
+// saves the control's properties.
+
+#include "platform/TextPropertyBag.h"
+#include "platform/com/RegistryFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_ComHost : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Runs the host until its saved file appears (it saves right after start-up)
+    // and stops it; gives back standard output and error.
+    bool run(const QStringList &arguments, const QString &savedFile, QString *out, QString *err)
+    {
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QString::fromLatin1(RegistryFile::EnvironmentVariable), m_dir.filePath(QStringLiteral("registry.ini")));
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(ZVCAL_HOST_PATH), arguments);
+        if (!host.waitForStarted())
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFile::exists(savedFile) && host.state() == QProcess::Running && waited.elapsed() < 20000)
+            host.waitForFinished(50);
+        // Let the last lines reach the pipe before stopping it.
+        host.waitForFinished(200);
+        host.kill();
+        host.waitForFinished();
+        *out = QString::fromUtf8(host.readAllStandardOutput());
+        *err = QString::fromUtf8(host.readAllStandardError());
+        return QFile::exists(savedFile);
+    }
+
+private slots:
+    void placesSetsAndSaves()
+    {
+        const QString saved = m_dir.filePath(QStringLiteral("calendar.bag"));
+        QString out, err;
+        QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar"), QStringLiteral("--value"), QStringLiteral("1997-04-04"),
+                      QStringLiteral("--set"), QStringLiteral("calAppearance=3"), QStringLiteral("--set"), QStringLiteral("calCaption=Due dates"),
+                      QStringLiteral("--set"), QStringLiteral("calNextMonthForeColor=&HFF"), QStringLiteral("--set"),
+                      QStringLiteral("calFirstDayofWeek=ZORVcalMonday"), QStringLiteral("--set"), QStringLiteral("calMaxYear=1990"),
+                      QStringLiteral("--save"), saved},
+                     saved, &out, &err),
+                 qPrintable(err));
+
+        const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.mid(0, 3), (QStringList {"ValueChanged calValue=1997-04-04", "MonthChanged calValue=1997-04-04", "YearChanged calValue=1997-04-04"}));
+        QVERIFY2(err.contains(QStringLiteral("calAppearance=3: error 380: Invalid property value")), qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("calMaxYear")), qPrintable(err));
+
+        const TextPropertyBag bag = TextPropertyBag::fromFile(saved);
+        QCOMPARE(bag.readText(QStringLiteral("calCaption"), QString()), QStringLiteral("Due dates"));
+        QCOMPARE(bag.readColor(QStringLiteral("calNextMonthForeColor"), 0), 0xFF);
+        QCOMPARE(bag.readInt(QStringLiteral("calFirstDayofWeek"), 1), 2);
+        QVERIFY(!bag.contains(QStringLiteral("calAppearance"))); // still its default
+        QCOMPARE(bag.readInt(QStringLiteral("calMaxYear"), 9999), 1990);
+        // Lowering the maximum year pulled the value down to 1990.
+        QCOMPARE(lines.value(3), QStringLiteral("ValueChanged calValue=1990-04-04"));
+
+        // The host registered the library on the way.
+        RegistryFile registry(m_dir.filePath(QStringLiteral("registry.ini")));
+        QVERIFY(registry.contains(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID")));
+    }
+
+    void loadsWhatItSaved()
+    {
+        const QString first = m_dir.filePath(QStringLiteral("in.bag"));
+        QFile in(first);
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write("calValue = date 2004-02-29\ncalMinYear = int 2000\n");
+        in.close();
+        const QString saved = m_dir.filePath(QStringLiteral("out.bag"));
+        QString out, err;
+        QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar"), QStringLiteral("--load"), first,
+                      QStringLiteral("--set"), QStringLiteral("calOutline=maybe"), QStringLiteral("--save"), saved},
+                     saved, &out, &err),
+                 qPrintable(err));
+        QVERIFY2(out.startsWith(QStringLiteral("ValueChanged calValue=2004-02-29\n")), qPrintable(out));
+        QVERIFY2(err.contains(QStringLiteral("\"maybe\" is not a value of type Boolean")), qPrintable(err));
+        const TextPropertyBag bag = TextPropertyBag::fromFile(saved);
+        QCOMPARE(bag.readInt(QStringLiteral("calMinYear"), 1600), 2000);
+    }
+
+    void unknownProgId()
+    {
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QString::fromLatin1(RegistryFile::EnvironmentVariable), m_dir.filePath(QStringLiteral("other.ini")));
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(ZVCAL_HOST_PATH), {QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.Nothing")});
+        QVERIFY(host.waitForFinished(20000));
+        QCOMPARE(host.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(host.readAllStandardError()).contains(QStringLiteral("does not provide ZORVCalendar.Nothing")));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ComHost)
+#include "tst_ComHost.moc"
