@@ -86,9 +86,6 @@ private:
     ReminderTicker m_ticker;
     LocaleServices m_locale;
     bool m_loaded = false;
-    // True while ShowCurrentRecord fills the controls, so their change
-    // handlers know the change is not the user's.
-    bool m_showing = false;
 
     QLabel *lblNotes = nullptr;
     QLabel *lblDescription = nullptr;

@@ -2,6 +2,7 @@
 #include "JotwellSession.h"
 #include "platform/DateValue.h"
 #include "platform/LocaleServices.h"
+#include "platform/UpDown.h"
 #include "support/FaultyFileOps.h"
 
 #include <QGroupBox>
@@ -85,6 +86,24 @@ void tst_frmJotwell::layoutHasEveryControlInPlace()
         QCOMPARE(palette.color(QPalette::Base), palette.color(QPalette::ToolTipBase));
     }
     QCOMPARE(s.control<QPlainTextEdit>("txtNotes")->font().pointSizeF(), 9.75);
+
+    // The spin buttons step their boxes within 0 .. 365 days and 1 .. 60 periods.
+    auto *days = s.control<UpDown>("udcDays");
+    s.type("txtInterval", QStringLiteral("365"));
+    days->stepUp();
+    QCOMPARE(s.text("txtInterval"), QStringLiteral("365"));
+    s.type("txtInterval", QStringLiteral("0"));
+    days->stepDown();
+    QCOMPARE(s.text("txtInterval"), QStringLiteral("0"));
+    days->stepUp();
+    QCOMPARE(s.text("txtInterval"), QStringLiteral("1"));
+    auto *minutes = s.control<UpDown>("udcMins");
+    minutes->stepDown();
+    QCOMPARE(s.text("txtEvery"), QStringLiteral("1"));
+    s.type("txtEvery", QStringLiteral("60"));
+    minutes->stepUp();
+    QCOMPARE(s.text("txtEvery"), QStringLiteral("60"));
+    QVERIFY(s.messages().isEmpty());
 }
 
 void tst_frmJotwell::menusAndTrayMenu()
