@@ -214,9 +214,10 @@ void frmJotwell::loadCategories()
 {
     QString error;
     if (!m_categories.load(categoryPath(), &error)) {
-        showNoteError(error);
+        showNoteError(error + tr("\nThe category list will not be saved when Jotwell closes, so that the file keeps its entries."));
         return;
     }
+    m_categoriesRead = true;
     const QString shown = cboCategory->currentText();
     cboCategory->clear();
     cboCategory->addItems(m_categories.entries());
@@ -236,7 +237,7 @@ void frmJotwell::Form_Unload()
 {
     tmrReminder->stop();
     QString error;
-    if (m_loaded && !m_categories.save(categoryPath(), &error))
+    if (m_categoriesRead && !m_categories.save(categoryPath(), &error))
         showNoteError(error);
 }
 

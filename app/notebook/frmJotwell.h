@@ -86,6 +86,9 @@ private:
     ReminderTicker m_ticker;
     LocaleServices m_locale;
     bool m_loaded = false;
+    // Category.cat is written back only when it was read: a list that failed
+    // to load would otherwise replace the user's file with nothing.
+    bool m_categoriesRead = false;
 
     QLabel *lblNotes = nullptr;
     QLabel *lblDescription = nullptr;

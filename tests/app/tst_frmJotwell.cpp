@@ -38,6 +38,7 @@ private slots:
     void editsAreLostOnClose();
     void categoryListFollowsTheFocusRule();
     void failedCategoryWriteIsShown();
+    void unreadCategoryListIsNotOverwritten();
 };
 
 void tst_frmJotwell::layoutHasEveryControlInPlace()
@@ -471,6 +472,35 @@ void tst_frmJotwell::failedCategoryWriteIsShown()
     QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
     QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
     QCOMPARE(NoteFiles::readBytes(path), QByteArray("Home\r\n"));
+}
+
+void tst_frmJotwell::unreadCategoryListIsNotOverwritten()
+{
+    JotwellSession s({sample("Ann")});
+    const QString path = QDir(s.folder()).filePath("Category.cat");
+    NoteFiles::writeBytes(path, "Home\r\nWork\r\n");
+    // The list is the last file the start-up opens.
+    int listOpen = 0;
+    {
+        FaultyFileOps counting;
+        ScopedFileOps use(&counting);
+        frmJotwell dry(s.folder());
+        listOpen = int(counting.log().lastIndexOf(QStringLiteral("open"))) + 1;
+    }
+    QVERIFY(listOpen > 1);
+    s.dialogs->clear();
+    FaultyFileOps faults;
+    faults.failCall(listOpen, EIO);
+    {
+        ScopedFileOps use(&faults);
+        s.open();
+    }
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Category.cat")));
+    QCOMPARE(s.control<QComboBox>("cboCategory")->count(), 0);
+    s.form->close();
+    QCOMPARE(NoteFiles::readBytes(path), QByteArray("Home\r\nWork\r\n"));
+    QCOMPARE(s.messages().size(), 1);
 }
 
 QTEST_MAIN(tst_frmJotwell)
