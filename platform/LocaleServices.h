@@ -23,6 +23,16 @@ public:
 
     // Lenient reading of a date, a time, or both: the locale's own forms,
     // ISO 8601, 12- and 24-hour times. Text that is no date gives no value.
+    // - A date needs day, month and year; the order of three numbers is the
+    //   locale's, unless the first has three or more digits (year first).
+    //   Month and weekday names of the locale and English are understood; a
+    //   weekday that does not fit the date rejects it.
+    // - A year of one or two digits means 1930..2029; three or four digits are
+    //   taken as written.
+    // - A time is h:mm or h:mm:ss (fractions of a second dropped), optionally
+    //   with AM/PM (also "3 PM"); locales that write times without colons are
+    //   read in their own form. A time alone gives a value on day zero.
+    // - The time may come after the date or before it, never in its middle.
     std::optional<double> parse(const QString &text) const;
 
     const QLocale &locale() const { return m_locale; }
