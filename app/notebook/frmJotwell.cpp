@@ -88,6 +88,13 @@ void frmJotwell::connectHandlers()
     // chkRemind follows every change, from code as well as from the user.
     connect(chkRemind, &QCheckBox::toggled, this, &frmJotwell::chkRemind_Click);
     connect(mnuRemind, &QAction::triggered, this, &frmJotwell::mnuRemind_Click);
+    // A greyed state comes only from a stored note; the user's clicks never lead back to it.
+    for (QCheckBox *box : {chkReminder, chkFollowUp}) {
+        connect(box, &QCheckBox::clicked, box, [box] {
+            if (box->checkState() != Qt::PartiallyChecked)
+                box->setTristate(false);
+        });
+    }
     // Only the user's clicks and edits: displaying a note sets these boxes too.
     connect(chkReminder, &QCheckBox::clicked, this, &frmJotwell::chkReminder_Click);
     connect(txtInterval, &QLineEdit::textEdited, this, &frmJotwell::txtInterval_Change);

@@ -51,9 +51,6 @@ void frmJotwell::mnuRemind_Click()
 
 void frmJotwell::chkReminder_Click()
 {
-    // A greyed state comes only from a stored note, never from the user.
-    if (chkReminder->checkState() != Qt::PartiallyChecked)
-        chkReminder->setTristate(false);
     SaveCurrentRecord();
 }
 

@@ -87,6 +87,9 @@ void tst_frmJotwell::layoutHasEveryControlInPlace()
         QCOMPARE(palette.color(QPalette::Base), palette.color(QPalette::ToolTipBase));
     }
     QCOMPARE(s.control<QPlainTextEdit>("txtNotes")->font().pointSizeF(), 9.75);
+    QVERIFY(!s.control<QPushButton>("cmdPrevious")->icon().isNull());
+    QVERIFY(!s.control<QPushButton>("cmdNext")->icon().isNull());
+    QVERIFY(!form.windowIcon().isNull());
 
     // The spin buttons step their boxes within 0 .. 365 days and 1 .. 60 periods.
     auto *days = s.control<UpDown>("udcDays");
