@@ -39,6 +39,7 @@ private slots:
     void categoryListFollowsTheFocusRule();
     void failedCategoryWriteIsShown();
     void unreadCategoryListIsNotOverwritten();
+    void failedReadKeepsTheNoteOnScreen();
 };
 
 void tst_frmJotwell::layoutHasEveryControlInPlace()
@@ -504,6 +505,36 @@ void tst_frmJotwell::unreadCategoryListIsNotOverwritten()
     s.form->close();
     QCOMPARE(NoteFiles::readBytes(path), QByteArray("Home\r\nWork\r\n"));
     QCOMPARE(s.messages().size(), 1);
+}
+
+void tst_frmJotwell::failedReadKeepsTheNoteOnScreen()
+{
+    JotwellSession s({sample("Ann"), sample("Bob")});
+    frmJotwell &form = s.open();
+    int readCall = 0;
+    {
+        FaultyFileOps counting;
+        ScopedFileOps use(&counting);
+        form.cmdNext_Click();
+        readCall = int(counting.log().indexOf(QStringLiteral("pread"))) + 1;
+        form.cmdPrevious_Click();
+    }
+    QVERIFY(readCall > 0);
+    FaultyFileOps faults;
+    faults.failCall(readCall, EIO);
+    {
+        ScopedFileOps use(&faults);
+        s.click("cmdNext");
+    }
+    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
+    // Screen and number still agree: a save now writes Ann's note as note 1.
+    QCOMPARE(form.currentRecord(), 1);
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Ann"));
+    s.type("txtContact", QStringLiteral("Ann Lee"));
+    s.click("cmdSave");
+    QCOMPARE(s.notes().at(0).contact.trimmed(), QStringLiteral("Ann Lee"));
+    QCOMPARE(s.notes().at(1).contact.trimmed(), QStringLiteral("Bob"));
 }
 
 QTEST_MAIN(tst_frmJotwell)
