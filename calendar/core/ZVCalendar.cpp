@@ -203,7 +203,9 @@ void ZVCalendar::Private::connectChildren()
             emit q->MouseMove(bt, sh, x, y);
         });
         QObject::connect(b, &SSCommand::KeyDown, q, [this](short &keyCode, short &shift) { keyDown(keyCode, shift); });
-        QObject::connect(b, &SSCommand::KeyPress, q, [this, i](short &keyAscii) { arrowKeyPress(i, keyAscii); });
+        // A plain Tab never gets here (see arrowButtonEvent); what comes is
+        // passed on as it is.
+        QObject::connect(b, &SSCommand::KeyPress, q, &ZVCalendar::KeyPress);
         QObject::connect(b, &SSCommand::KeyUp, q, &ZVCalendar::KeyUp);
         b->installEventFilter(q);
     }
@@ -774,7 +776,7 @@ bool ZVCalendar::Private::yearBoxEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *ke = static_cast<QKeyEvent *>(event);
-        if (ke->key() == Qt::Key_Backtab)
+        if (ke->key() == Qt::Key_Backtab || (ke->key() == Qt::Key_Tab && (ke->modifiers() & Qt::ShiftModifier)))
             return false;
         QPointer<ZVCalendar> self(q);
         short keyCode = KeyCodes::virtualKey(ke);
@@ -873,13 +875,15 @@ bool ZVCalendar::Private::arrowButtonEvent(int i, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *ke = static_cast<QKeyEvent *>(event);
-    if (ke->key() != Qt::Key_Tab || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    // Shift+Tab (which may come as Tab with Shift) keeps its ordinary way
+    // backwards, so the ring of buttons can always be left.
+    if (ke->key() != Qt::Key_Tab || (ke->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
         return false;
     // Tab would move the focus before the button saw it; it is the button's
     // key-down and key-press here instead, and goes round the four buttons.
     QPointer<ZVCalendar> self(q);
     short keyCode = KeyCodes::Tab;
-    short shift = KeyCodes::shiftState(ke->modifiers());
+    short shift = 0;
     keyDown(keyCode, shift);
     if (!self)
         return true;
