@@ -3,21 +3,32 @@
 #include "notebook/RecordStore.h"
 #include "platform/FixedText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-// Every byte of the code page in upper case. Upper-casing goes character by
-// character (one byte may become two characters, as the sharp s does), so
-// comparing through this table equals upper-casing the decoded contact, without
-// building a string for each of many thousand records.
-const std::array<QString, 256> &upperCaseOfByte()
+// A byte of the code page in upper case: one character, or two for the sharp s.
+struct UpperCase
 {
-    static const std::array<QString, 256> table = [] {
-        std::array<QString, 256> upper;
+    char16_t chars[2] = {};
+    int length = 0;
+};
+
+// Upper-casing goes character by character, so comparing through this table
+// equals upper-casing the decoded contact, without building a string for each
+// of many thousand records.
+const std::array<UpperCase, 256> &upperCaseOfByte()
+{
+    static const std::array<UpperCase, 256> table = [] {
+        std::array<UpperCase, 256> upper;
         for (int byte = 0; byte < 256; ++byte) {
             const char c = char(byte);
-            upper[size_t(byte)] = FixedText::fromCodePage(QByteArrayView(&c, 1)).toUpper();
+            const QString text = FixedText::fromCodePage(QByteArrayView(&c, 1)).toUpper();
+            UpperCase &entry = upper[size_t(byte)];
+            entry.length = int(std::min<qsizetype>(text.size(), 2));
+            for (int i = 0; i < entry.length; ++i)
+                entry.chars[i] = text.at(i).unicode();
         }
         return upper;
     }();
@@ -28,22 +39,27 @@ const std::array<QString, 256> &upperCaseOfByte()
 
 bool ContactSearch::contactMatches(const char *contactField, const QString &upperAnswer)
 {
-    int begin = 0;
-    int end = NoteRecord::ContactWidth;
-    while (begin < end && contactField[begin] == ' ')
-        ++begin;
-    while (end > begin && contactField[end - 1] == ' ')
-        --end;
     const auto &upper = upperCaseOfByte();
-    const QChar *answer = upperAnswer.constData();
+    const char16_t *answer = reinterpret_cast<const char16_t *>(upperAnswer.constData());
     const qsizetype answerLength = upperAnswer.size();
+    int begin = 0;
+    while (begin < NoteRecord::ContactWidth && contactField[begin] == ' ')
+        ++begin;
+    if (begin == NoteRecord::ContactWidth)
+        return answerLength == 0;
+    // Most contacts differ in their first letter; decide those before trimming the end.
+    if (answerLength == 0 || upper[uchar(contactField[begin])].chars[0] != answer[0])
+        return false;
+    int end = NoteRecord::ContactWidth;
+    while (contactField[end - 1] == ' ')
+        --end;
     qsizetype at = 0;
     for (int i = begin; i < end; ++i) {
-        const QString &part = upper[uchar(contactField[i])];
-        if (at + part.size() > answerLength)
+        const UpperCase &part = upper[uchar(contactField[i])];
+        if (at + part.length > answerLength)
             return false;
-        for (const QChar c : part) {
-            if (answer[at++] != c)
+        for (int j = 0; j < part.length; ++j) {
+            if (answer[at++] != part.chars[j])
                 return false;
         }
     }
@@ -54,20 +70,24 @@ ContactSearch::Result ContactSearch::find(RecordStore &store, const QString &ans
 {
     const QString upperAnswer = answer.toUpper();
     const qint32 count = store.RecordCount;
-    // The scratch record: empty until a record is read into it.
-    char scratch[NoteRecord::Size];
-    bool scratchRead = false;
+    // The scratch record: empty until a record is read into it; past the end
+    // of the file it keeps the last record read.
+    int lastRead = 0;
     Result result;
     for (qint32 r = 1; r <= count; ++r) {
-        bool found = false;
-        if (!store.readRecordBytes(r, scratch, found)) {
+        const char *record = nullptr;
+        bool ok = store.peekRecord(r, record);
+        if (ok && record)
+            lastRead = r;
+        else if (ok && lastRead > 0)
+            ok = store.peekRecord(lastRead, record);
+        if (!ok) {
             result.ok = false;
             result.error = store.lastError();
             return result;
         }
-        scratchRead = scratchRead || found;
-        const bool matches = scratchRead ? contactMatches(scratch + NoteRecord::ContactOffset, upperAnswer)
-                                         : upperAnswer.isEmpty();
+        const bool matches = record ? contactMatches(record + NoteRecord::ContactOffset, upperAnswer)
+                                    : upperAnswer.isEmpty();
         if (matches) {
             result.record = r;
             return result;

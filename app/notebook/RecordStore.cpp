@@ -114,9 +114,9 @@ bool RecordStore::ensureCached(qint64 offset)
     return true;
 }
 
-bool RecordStore::readRecordBytes(int k, char *bytes, bool &found)
+bool RecordStore::peekUncached(int k, const char *&bytes)
 {
-    found = false;
+    bytes = nullptr;
     m_lastError.clear();
     if (m_fd < 0) {
         m_lastError = QStringLiteral("Notes.dat is not open.");
@@ -133,10 +133,23 @@ bool RecordStore::readRecordBytes(int k, char *bytes, bool &found)
     const qint64 present = std::min({Length, m_dataEnd - offset, m_cacheOffset + m_cacheLength - offset});
     if (present <= 0)
         return true;
-    std::memcpy(bytes, m_cache.constData() + (offset - m_cacheOffset), size_t(present));
-    std::memset(bytes + present, 0, size_t(Length - present));
-    found = true;
+    bytes = m_cache.constData() + (offset - m_cacheOffset);
+    if (present < Length) {
+        std::memcpy(m_partial, bytes, size_t(present));
+        std::memset(m_partial + present, 0, size_t(Length - present));
+        bytes = m_partial;
+    }
     return true;
+}
+
+bool RecordStore::readRecordBytes(int k, char *bytes, bool &found)
+{
+    const char *record = nullptr;
+    const bool ok = peekRecord(k, record);
+    found = record != nullptr;
+    if (found)
+        std::memcpy(bytes, record, size_t(Length));
+    return ok;
 }
 
 bool RecordStore::readRecord(int k, NoteRecord &into)

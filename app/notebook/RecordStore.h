@@ -32,6 +32,19 @@ public:
     // untouched) when the record lies past the end. For scans that look at
     // a few fields of every record without converting the texts.
     bool readRecordBytes(int k, char *bytes, bool &found);
+    // The same without copying: bytes points at record k's 244 bytes, valid
+    // until the next call on the store, or is nullptr past the end. Returns
+    // false when a read failed.
+    bool peekRecord(int k, const char *&bytes)
+    {
+        const qint64 offset = (qint64(k) - 1) * RecordLength;
+        if (k >= 1 && offset >= m_cacheOffset && offset + RecordLength <= m_cacheOffset + m_cacheLength
+            && offset + RecordLength <= m_dataEnd) {
+            bytes = m_cache.constData() + (offset - m_cacheOffset);
+            return true;
+        }
+        return peekUncached(k, bytes);
+    }
     // WorkingNote as record k; RecordCount + 1 appends. The record is flushed
     // to the disk before this returns true.
     bool writeRecord(int k);
@@ -56,6 +69,7 @@ private:
     bool fail(const QString &what, int error);
     void closeFile();
     bool ensureCached(qint64 offset);
+    bool peekUncached(int k, const char *&bytes);
     void dropCache() { m_cacheLength = 0; }
     bool restoreAfterFailedWrite(qint64 offset, const QByteArray &before, qint64 oldSize);
 
@@ -70,4 +84,6 @@ private:
     QByteArray m_cache;
     qint64 m_cacheOffset = 0;
     qint64 m_cacheLength = 0;
+    // A partly present last record, completed with zero bytes.
+    char m_partial[NoteRecord::Size] = {};
 };

@@ -19,7 +19,8 @@ bool dueOn(double noteDate, qint16 interval, qint16 reminder, double today)
 {
     if (reminder != 1 || !(noteDate >= DateValue::MinSerial && noteDate <= DateValue::MaxSerial))
         return false;
-    return std::trunc(noteDate) - interval <= std::trunc(today);
+    // Within the range the whole part fits a 64-bit integer exactly.
+    return qint64(noteDate) - interval <= qint64(std::trunc(today));
 }
 
 } // namespace
@@ -40,29 +41,41 @@ bool runPass(RecordStore &store, double today, const std::function<void()> &onDu
 {
     const qint32 count = store.RecordCount;
     // The texts of a record are converted into WorkingNote only when someone
-    // looks at it: for a due note, and for the last record read at the end.
-    char bytes[NoteRecord::Size];
-    bool pending = false;
+    // looks at it: for a due note, past the end, and at the end of the pass.
+    // Until then WorkingNote lags behind by the records looked at since.
+    int unconverted = 0;
     const auto settle = [&] {
-        if (pending)
-            store.WorkingNote = NoteRecord::fromBytes(bytes);
-        pending = false;
+        if (unconverted == 0)
+            return true;
+        const char *record = nullptr;
+        const bool ok = store.peekRecord(unconverted, record);
+        if (ok && record)
+            store.WorkingNote = NoteRecord::fromBytes(record);
+        unconverted = 0;
+        return ok;
     };
     for (qint32 r = 1; r <= count; ++r) {
-        bool found = false;
-        if (!store.readRecordBytes(r, bytes, found)) {
+        const char *record = nullptr;
+        if (!store.peekRecord(r, record)) {
             settle();
             return false;
         }
-        pending = pending || found;
-        const bool due = pending ? isDue(bytes, today) : isDue(store.WorkingNote, today);
+        bool due;
+        if (record) {
+            unconverted = r;
+            due = isDue(record, today);
+        } else {
+            if (!settle())
+                return false;
+            due = isDue(store.WorkingNote, today);
+        }
         if (due) {
-            settle();
+            if (!settle())
+                return false;
             onDue();
         }
     }
-    settle();
-    return true;
+    return settle();
 }
 
 } // namespace ReminderScan
