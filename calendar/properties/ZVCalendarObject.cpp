@@ -19,7 +19,6 @@ ZVCalendarObject *ZVCalendarObject::create()
 ZVCalendarObject::ZVCalendarObject() : m_widget(new ZVCalendar())
 {
     ServerLocks::objectCreated();
-    m_widget->setObjectName(QStringLiteral("ZVCalendar"));
     connectWidget();
 }
 
