@@ -212,6 +212,14 @@ bool RecordStore::writeRecord(int k)
         restoreAfterFailedWrite(offset, before, oldSize);
         return fail(QStringLiteral("The note could not be saved to Notes.dat"), error);
     }
+    // Only the data and the length need to reach the disk, which keeps Save
+    // quick. A note that may not have reached it is taken back, so that a
+    // failure always means the file as it was.
+    if (FileOps::instance().fdatasync(m_fd) != 0) {
+        const int error = errno;
+        restoreAfterFailedWrite(offset, before, oldSize);
+        return fail(QStringLiteral("The note could not be saved to the disk"), error);
+    }
 
     if (tailOffset >= 0) {
         m_size = tailOffset + tail.size();
@@ -220,10 +228,6 @@ bool RecordStore::writeRecord(int k)
         m_size = std::max(m_size, offset + Length);
         m_dataEnd = offset + Length;
     }
-
-    // Only the data and the length need to reach the disk, which keeps Save quick.
-    if (FileOps::instance().fdatasync(m_fd) != 0)
-        return fail(QStringLiteral("The note could not be flushed to the disk"), errno);
     return true;
 }
 
@@ -308,7 +312,8 @@ bool RecordStore::deleteRecord(int k)
     RecordCount = std::max(RecordCount - 1, 1);
     CurrentRecord = std::min(CurrentRecord, RecordCount);
 
+    // The note is gone from the file either way; only the rename's durability is in doubt.
     if (rewrite && !FileOps::syncDirectory(m_folder))
-        return fail(QStringLiteral("The note was deleted, but the folder of Notes.dat could not be flushed to the disk"), errno);
+        fail(QStringLiteral("The note was deleted, but the folder of Notes.dat could not be flushed to the disk"), errno);
     return true;
 }

@@ -50,10 +50,10 @@ public:
     bool writeRecord(int k);
     // Rewrites the file without record k through "Notes.tmp", then updates
     // RecordCount and CurrentRecord. Returns false when the note could not be
-    // deleted (the file and the counters are then as before) and also in the
-    // rare case that the note was deleted but the folder could not be flushed
-    // to the disk afterwards (the counters then follow the file); lastError()
-    // tells which. Either way the store stays open and usable.
+    // deleted: the file and the counters are then as before and the store
+    // stays open and usable. In the rare case that the note was deleted but
+    // the folder could not be flushed to the disk afterwards, it returns true
+    // and lastError() holds a warning (empty after every other success).
     bool deleteRecord(int k);
 
     QString lastError() const { return m_lastError; }
