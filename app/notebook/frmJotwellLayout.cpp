@@ -77,6 +77,10 @@ void frmJotwell::buildControls()
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(Twips::size(6390, 5895));
     setCentralWidget(client);
+    // A fixed form: the window manager offers no maximize and no resizing.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     lblNotes = label(client, "lblNotes", tr("The Jotwell Tracker"), 120, 45, 6150, 510);
     lblNotes->setFont(WindowFonts::title());

@@ -57,6 +57,8 @@ frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
     const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     setWindowIcon(information);
     setFixedSize(Twips::size(5145, 2880));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setFont(WindowFonts::smallSans(false));
 
     Image1 = new QLabel(this);
