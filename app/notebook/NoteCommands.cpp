@@ -43,6 +43,10 @@ void frmJotwell::cmdDelete_Click()
         showNoteError(m_store->lastError());
         return;
     }
+    // The note is gone; a warning here means the folder could not be flushed,
+    // which the user should know even though the delete itself succeeded.
+    if (!m_store->lastError().isEmpty())
+        warn(m_store->lastError());
     ShowCurrentRecord();
 }
 
