@@ -17,7 +17,7 @@ namespace {
 // sides of 30 December 1899.
 bool dueOn(double noteDate, qint16 interval, qint16 reminder, double today)
 {
-    if (reminder != 1 || !(noteDate >= DateValue::MinSerial && noteDate <= DateValue::MaxSerial))
+    if (reminder != 1 || !DateValue::isValid(noteDate))
         return false;
     // Within the range the whole part fits a 64-bit integer exactly.
     return qint64(noteDate) - interval <= qint64(std::trunc(today));

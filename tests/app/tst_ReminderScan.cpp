@@ -38,6 +38,7 @@ private slots:
         QTest::newRow("negative days before") << Tenth << -2 << 1 << Tenth + 1 << false;
         QTest::newRow("damaged date") << std::numeric_limits<double>::quiet_NaN() << 0 << 1 << Tenth << false;
         QTest::newRow("date out of range") << 1e300 << 0 << 1 << Tenth << false;
+        QTest::newRow("first day of the range, at noon") << -657434.5 << 0 << 1 << Tenth << true;
     }
     void dueTest()
     {
