@@ -931,10 +931,19 @@ bool ZVCalendar::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool ZVCalendar::Private::keyOfAChild() const
+{
+    // A key the year box or the month list left unused comes up to the
+    // control next; the year box has raised its key events already and the
+    // month list has none, so it only passes on to the control's parent.
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && focus != q && contains(focus);
+}
+
 void ZVCalendar::keyPressEvent(QKeyEvent *event)
 {
     // With Enabled false the control answers only its methods and properties.
-    if (!d->s.enabled) {
+    if (!d->s.enabled || d->keyOfAChild()) {
         event->ignore();
         return;
     }
@@ -960,7 +969,7 @@ void ZVCalendar::keyPressEvent(QKeyEvent *event)
 
 void ZVCalendar::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!d->s.enabled || event->isAutoRepeat()) {
+    if (!d->s.enabled || event->isAutoRepeat() || d->keyOfAChild()) {
         event->ignore();
         return;
     }

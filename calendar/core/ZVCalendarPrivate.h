@@ -112,6 +112,7 @@ struct ZVCalendar::Private
     bool monthListEvent(QEvent *event);
     void focusChanged(QWidget *old, QWidget *now);
     bool contains(const QWidget *w) const;
+    bool keyOfAChild() const;
 
     // Colours and bevels applied to one cell.
     void paintCell(int n, MonthFill::Tag tag);

@@ -314,6 +314,27 @@ private slots:
         QCOMPARE(cal.calValue(), calDate(9999, 12, 21));
     }
 
+    void keysOfTheMonthRowReachTheHostOnce()
+    {
+        Host h;
+        QVERIFY(h.active());
+        ZVCalendar &cal = *h.cal;
+        cal.setCalShowDropdownMonth(true);
+        cal.setCalValue(calDate(1997, 12, 20));
+        CalendarEventLog log(cal);
+        QLineEdit *year = calYearBox(cal);
+        year->setFocus();
+        QTest::keyClick(year, Qt::Key_F5);
+        QCOMPARE(log.events, (QStringList {"KeyDown 116 0", "KeyUp 116 0"}));
+
+        log.events.clear();
+        calMonthList(cal)->setFocus();
+        QTest::keyClick(calMonthList(cal), Qt::Key_Left);
+        QTest::keyClick(calMonthList(cal), Qt::Key_F5);
+        QCOMPARE(cal.calValue(), calDate(1997, 12, 20));
+        QCOMPARE(log.events, QStringList {});
+    }
+
     void yearBoxCarriesTheDayOver()
     {
         Host h;
