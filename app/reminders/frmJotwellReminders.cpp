@@ -26,9 +26,11 @@ void frmJotwell::runReminderPass()
         Dialogs::instance().beep();
         reminder.exec();
     });
-    m_ticker.passFinished();
+    // The error box counts as part of the pass: ticks under it must not
+    // start new passes that fail again and stack boxes on top of it.
     if (!read)
         showNoteError(m_store->lastError());
+    m_ticker.passFinished();
 }
 
 void frmJotwell::chkRemind_Click()

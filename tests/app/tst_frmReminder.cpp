@@ -2,12 +2,14 @@
 #include "JotwellSession.h"
 #include "platform/LocaleServices.h"
 #include "reminders/frmReminder.h"
+#include "support/FaultyFileOps.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QStyle>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
 
 using NoteFiles::Note;
@@ -93,6 +95,7 @@ private slots:
     void reminderSwitchAndTrayItemStayInStep();
     void deleteInAReminderDeletesTheNoteOnScreen();
     void noteDeletedDuringAPass();
+    void readErrorInAPassIsShownOnce();
 };
 
 void tst_frmReminder::windowLayout()
@@ -289,6 +292,32 @@ void tst_frmReminder::noteDeletedDuringAPass()
     QCOMPARE(driver.contacts(), (QStringList{"Ann", "Cid", "Cid"}));
     QCOMPARE(s.notes().size(), 2);
     QCOMPARE(form.recordCount(), 2);
+}
+
+void tst_frmReminder::readErrorInAPassIsShownOnce()
+{
+    JotwellSession s({due("Ann", Mar10)});
+    frmJotwell &form = s.open();
+    // A save drops what the window had read ahead, so the pass reads the file.
+    s.click("cmdSave");
+    FaultyFileOps faults;
+    faults.failFrom(1, EIO);
+    ScopedFileOps use(&faults);
+    // Ticks go on under the error box; while it is up they must not pile
+    // further passes and boxes onto it.
+    int ticksUnderTheBox = 3;
+    s.dialogs->setWhileOpen([&](const ScriptedDialogs::Request &) {
+        while (ticksUnderTheBox > 0) {
+            --ticksUnderTheBox;
+            form.tmrReminder_Timer();
+        }
+    });
+    form.tmrReminder_Timer();
+    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
+    // Once it is answered, the next tick tries again.
+    form.tmrReminder_Timer();
+    QCOMPARE(s.messages().size(), 2);
 }
 
 QTEST_MAIN(tst_frmReminder)
