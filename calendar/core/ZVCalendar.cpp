@@ -183,9 +183,21 @@ void ZVCalendar::Private::connectChildren()
     clicks(pnlMonthYear);
     forwardMouse(pnlMonthYear, true);
 
+    // The title bar stays enabled so that it keeps its colours; with Enabled
+    // false it is as deaf as the rest of the control.
     for (SSPanel *p : {pnlTitleBar0, pnlTitleBar1}) {
-        clicks(p);
-        QObject::connect(p, &SSPanel::MouseMove, q, [this] { hoverRestore(); });
+        QObject::connect(p, &SSPanel::Click, q, [this] {
+            if (s.enabled)
+                emit q->Click();
+        });
+        QObject::connect(p, &SSPanel::DblClick, q, [this] {
+            if (s.enabled)
+                emit q->DblClick();
+        });
+        QObject::connect(p, &SSPanel::MouseMove, q, [this] {
+            if (s.enabled)
+                hoverRestore();
+        });
     }
 
     for (int i = 0; i < 4; ++i) {

@@ -446,6 +446,8 @@ private slots:
         log.events.clear();
         QTest::mouseClick(calCell(cal, 12), Qt::LeftButton);
         QTest::mouseClick(calButton(cal, 2), Qt::LeftButton);
+        QTest::mouseClick(calPanel(cal, "pnlTitleBar1"), Qt::LeftButton);
+        QTest::mouseDClick(calPanel(cal, "pnlTitleBar0"), Qt::LeftButton);
         QTest::keyClick(&cal, Qt::Key_Right);
         QCOMPARE(cal.calValue(), calDate(1997, 12, 20));
         QVERIFY(log.events.isEmpty());
