@@ -24,6 +24,8 @@ QLabel *label(QWidget *parent, const char *name, int left, int top, int width, i
     widget->setGeometry(Twips::rect(left, top, width, height));
     widget->setFont(WindowFonts::smallSans(bold));
     widget->setAlignment(bold ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    // A note's contact and text are the user's own: "<b>" in them is not markup.
+    widget->setTextFormat(Qt::PlainText);
     return widget;
 }
 

@@ -132,6 +132,12 @@ void tst_frmReminder::windowLayout()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldContact"))->text(), QStringLiteral("Ann"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldNote"))->text(), QStringLiteral("ring back"));
     QCOMPARE(frmReminder::dateText(45352, locale), locale.shortDate(45352));
+    // What the user typed is shown as typed, never read as markup.
+    note.Contact = QStringLiteral("<b>Ann</b>");
+    note.Notes = QStringLiteral("<html><img src=\"x.png\"> call");
+    window.showNote(note, locale);
+    for (const char *name : {"lbldDate", "lbldContact", "lbldNote"})
+        QCOMPARE(window.findChild<QLabel *>(QLatin1String(name))->textFormat(), Qt::PlainText);
 
     window.show();
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
