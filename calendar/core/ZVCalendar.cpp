@@ -855,14 +855,23 @@ bool ZVCalendar::Private::yearBoxEvent(QEvent *event)
         float y = float(me->position().y());
         QPointer<ZVCalendar> self(q);
         if (event->type() == QEvent::MouseButtonPress) {
+            if (me->button() == Qt::LeftButton)
+                yearBoxAfterDoubleClick = false;
             short button = KeyCodes::mouseButton(me->button());
             emit q->MouseDown(button, shift, x, y);
         } else if (event->type() == QEvent::MouseButtonRelease) {
+            // The release that ends a double click is no click of its own.
+            const bool click = me->button() == Qt::LeftButton && !yearBoxAfterDoubleClick
+                               && txtYear->rect().contains(me->position().toPoint());
+            if (me->button() == Qt::LeftButton)
+                yearBoxAfterDoubleClick = false;
             short button = KeyCodes::mouseButton(me->button());
             emit q->MouseUp(button, shift, x, y);
-            if (self && me->button() == Qt::LeftButton && txtYear->rect().contains(me->position().toPoint()))
+            if (self && click)
                 emit q->Click();
         } else if (event->type() == QEvent::MouseButtonDblClick) {
+            if (me->button() == Qt::LeftButton)
+                yearBoxAfterDoubleClick = true;
             emit q->DblClick();
         } else {
             short buttons = KeyCodes::mouseButtons(me->buttons());

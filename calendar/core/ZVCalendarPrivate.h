@@ -50,6 +50,7 @@ struct ZVCalendar::Private
     CellLook::Bevels bevels;
     int selectedIndex = 1;
     int hoverIndex = 1;
+    bool yearBoxAfterDoubleClick = false;
 
     // Child widgets (owned by their parents).
     QFrame *Picture1 = nullptr;

@@ -176,6 +176,13 @@ private slots:
         log.events.clear();
         doubleClick(calPanel(cal, "pnlText"));
         QVERIFY(log.changes().contains("DblClick"));
+
+        // The year box too: the release ending a double click is no click.
+        cal.setCalShowDropdownMonth(true);
+        log.events.clear();
+        doubleClick(calYearBox(cal));
+        QTest::mouseRelease(calYearBox(cal), Qt::LeftButton);
+        QCOMPARE(log.changes(), (QStringList {"Click", "DblClick"}));
     }
 
     void mouseEventsAreForwarded()
