@@ -256,9 +256,14 @@ void frmJotwell::closeEvent(QCloseEvent *event)
 
 bool frmJotwell::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cboCategory && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-        cboCategory_LostFocus();
+    // The focus leaves the box only for another control of this window: not
+    // for the box's own list, and not when another window or program becomes
+    // active, where a half-typed category would otherwise join the list.
+    if (watched == cboCategory && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            cboCategory_LostFocus();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

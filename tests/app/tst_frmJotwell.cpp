@@ -37,6 +37,7 @@ private slots:
     void editsAreLostOnClose_data();
     void editsAreLostOnClose();
     void categoryListFollowsTheFocusRule();
+    void categoryIsNotTakenWhenTheWindowLosesFocus();
     void failedCategoryWriteIsShown();
     void unreadCategoryListIsNotOverwritten();
     void failedReadKeepsTheNoteOnScreen();
@@ -450,6 +451,31 @@ void tst_frmJotwell::categoryListFollowsTheFocusRule()
     QCOMPARE(NoteFiles::readBytes(QDir(s.folder()).filePath("Category.cat")),
              QByteArray("Home\r\nHome\r\nhome\r\nA category longer than ten\r\n"));
     QVERIFY(s.messages().isEmpty());
+}
+
+void tst_frmJotwell::categoryIsNotTakenWhenTheWindowLosesFocus()
+{
+    JotwellSession s({sample("Ann")});
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *category = s.control<QComboBox>("cboCategory");
+    category->setFocus();
+    QTest::keyClicks(category, QStringLiteral("Wor"));
+    // Another window comes up mid-word (a reminder, another program): the
+    // focus is still in the box as far as this window is concerned.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    other.close();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(category->hasFocus());
+    QTest::keyClicks(category, QStringLiteral("k"));
+    s.control<QLineEdit>("txtContact")->setFocus();
+    QCOMPARE(category->count(), 1);
+    QCOMPARE(category->itemText(0), QStringLiteral("Work"));
 }
 
 void tst_frmJotwell::failedCategoryWriteIsShown()
