@@ -1,14 +1,11 @@
 #include "platform/PropertyBag.h"
 
+#include "platform/DateValue.h"
 #include "platform/PropertyText.h"
 
 #include <cmath>
 
 namespace {
-
-// The date range of the system's date type: 1 January 100 .. 31 December 9999.
-constexpr double MinDate = -657434.0;
-constexpr double MaxDate = 2958466.0;
 
 template<class... Ts>
 struct Overloaded : Ts...
@@ -199,7 +196,10 @@ double PropertyBag::readDate(const QString &key, double defaultSerial) const
         serial = number(*v);
     if (!serial)
         fail(key, QStringLiteral("%1 is not a date").arg(describe(*v)));
-    if (!std::isfinite(*serial) || *serial < MinDate || *serial >= MaxDate)
+    // Through the date type's own test: before 1899 the time of day takes
+    // the serial below its whole day, so a plain bound on the number would
+    // refuse the afternoon of 1 January 100.
+    if (!DateValue::isValid(*serial))
         fail(key, QStringLiteral("%1 lies outside the years 100 to 9999").arg(describe(*v)));
     return *serial;
 }

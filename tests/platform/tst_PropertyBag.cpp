@@ -96,6 +96,7 @@ void tst_PropertyBag::roundTrip_data()
     QTest::newRow("date odd fraction") << PropertyValue(PropertyDate{35504.123456789});
     QTest::newRow("date before zero") << PropertyValue(PropertyDate{-1.25});
     QTest::newRow("date year 100") << PropertyValue(PropertyDate{-657434});
+    QTest::newRow("date year 100 noon") << PropertyValue(PropertyDate{-657434.5});
     QTest::newRow("date year 9999") << PropertyValue(PropertyDate{2958465.999988426});
     QTest::newRow("colour") << PropertyValue(PropertyColor{0x800000});
     QTest::newRow("colour system") << PropertyValue(PropertyColor{std::int32_t(0x80000012u)});
