@@ -131,6 +131,10 @@ bool frmJotwell::ShowCurrentRecord()
     txtContact->setText(FixedText::trimSpaces(note.Contact));
     txtInterval->setText(QString::number(note.Interval));
     txtNotes->setPlainText(FixedText::trimSpaces(note.Notes));
+    // Text wider than its box shows from its start, not scrolled to the end
+    // where a date like "12/7/2026 6:00:00 PM" would read "2/7/2026 ...".
+    for (QLineEdit *box : {txtDate, txtContact, txtInterval})
+        box->setCursorPosition(0);
     showCheckValue(chkReminder, note.Reminder);
     showCheckValue(chkFollowUp, note.FollowUp);
     return true;

@@ -26,6 +26,7 @@ private slots:
     void nextSavesTheNoteOnScreenFirst();
     void savedTextIsCutAndTrimmed();
     void followUpFlagsStayAsStored();
+    void boxesShowTheStartOfTheirText();
     void damagedNoteIsShownWithoutItsDate_data();
     void damagedNoteIsShownWithoutItsDate();
     void intervalIsRoundedOrRefused_data();
@@ -228,6 +229,24 @@ void tst_frmJotwell::followUpFlagsStayAsStored()
     QCOMPARE(stored.at(0).reminder, qint16(1));
     QCOMPARE(stored.at(1).followUp, qint16(1));
     QCOMPARE(stored.at(1).reminder, qint16(0));
+}
+
+void tst_frmJotwell::boxesShowTheStartOfTheirText()
+{
+    // A date with its time is wider than the date box in many locales
+    // ("12/7/2026 6:00:00 PM"); scrolled to its end it would read "2/7/2026".
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Note note = sample("Anna-Katharina Mueller");
+    note.date = 46363.75;
+    JotwellSession s({sample("Ann"), note});
+    s.open();
+    s.click("cmdNext");
+    QLocale::setDefault(before);
+    auto *date = s.control<QLineEdit>("txtDate");
+    QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) > date->width());
+    for (const char *name : {"txtDate", "txtContact"})
+        QCOMPARE(s.control<QLineEdit>(name)->cursorPosition(), 0);
 }
 
 void tst_frmJotwell::damagedNoteIsShownWithoutItsDate_data()
