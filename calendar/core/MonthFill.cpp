@@ -34,7 +34,8 @@ static int mod7(int v)
 
 int weekdayOfColumn(int column, int firstDayOfWeek)
 {
-    const int w = mod7(firstDayOfWeek + column - 1);
+    // Reduced first: a value loaded unchecked may sit at the edge of int.
+    const int w = mod7(mod7(firstDayOfWeek) + column - 1);
     return w == 0 ? 7 : w;
 }
 
@@ -69,7 +70,7 @@ Month fill(double value, int firstDayOfWeek, double today, bool fontBold)
 {
     Month m;
     const double first = CalendarDateMath::FirstOfMonth(value);
-    const int s = mod7(DateValue::weekday(first) - firstDayOfWeek) + 1;
+    const int s = mod7(DateValue::weekday(first) - mod7(firstDayOfWeek)) + 1;
     const int y = DateValue::year(value);
     const int mon = DateValue::month(value);
     const int selectedDay = DateValue::day(value);

@@ -3,6 +3,7 @@
 #include "platform/DateValue.h"
 
 #include <QTest>
+#include <climits>
 
 using MonthFill::Tag;
 
@@ -73,6 +74,9 @@ private slots:
         QTest::addColumn<int>("firstDay");
         for (int f = 1; f <= 7; ++f)
             QTest::newRow(qPrintable(QString::number(f))) << f;
+        // Saved forms are loaded unchecked; any number counts modulo 7.
+        for (int f : {0, -6, 8, INT_MAX, INT_MIN, INT_MAX - 3})
+            QTest::newRow(qPrintable(QStringLiteral("loaded %1").arg(f))) << f;
     }
     void weekStartsOnEveryDay()
     {
@@ -84,6 +88,8 @@ private slots:
             const auto m = MonthFill::fill(v, firstDay, 0, false);
             const int column = (m.firstCell - 1) % 7 + 1;
             QCOMPARE(MonthFill::weekdayOfColumn(column, firstDay), DateValue::weekday(date(1997, month, 1)));
+            const int same = (firstDay % 7 + 7) % 7;
+            QCOMPARE(m.firstCell, MonthFill::fill(v, same == 0 ? 7 : same, 0, false).firstCell);
             QVERIFY(42 - (m.firstCell + m.daysInMonth - 1) >= 5);
             QCOMPARE(m.cells[m.firstCell - 1].day, 1);
             if (m.firstCell > 1)
