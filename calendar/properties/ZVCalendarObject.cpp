@@ -219,14 +219,24 @@ void ZVCalendarObject::fire(DISPID id, QList<Variant> &args)
 {
     if (m_sinks.isEmpty())
         return;
-    const ComPtr<_ZVCalendar> self(this);
+    AddRef();
     ++m_firing;
     // A handler may connect or disconnect sinks; this event goes to those
     // connected when it was raised.
-    const QList<Connection> sinks = m_sinks;
-    for (const Connection &c : sinks)
-        c.sink->Invoke(id, DISPATCH_METHOD, args, nullptr, nullptr);
+    {
+        const QList<Connection> sinks = m_sinks;
+        for (const Connection &c : sinks)
+            c.sink->Invoke(id, DISPATCH_METHOD, args, nullptr, nullptr);
+    }
+    // When a handler dropped the host's last reference, this one goes while
+    // the event still counts as being raised, so the destructor leaves the
+    // widget, which is still inside its own event code, to the event loop.
+    if (m_refs == 1) {
+        Release();
+        return;
+    }
     --m_firing;
+    Release();
 }
 
 void ZVCalendarObject::fire(DISPID id)

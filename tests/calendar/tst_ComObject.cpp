@@ -355,6 +355,73 @@ private slots:
         QCOMPARE(site.refs, ULONG(1));
     }
 
+    // A host may drop its last reference to the control from inside an event
+    // handler (a pop-up closed on Click, a form torn down on a key); the
+    // widget raising the event must outlive the handler.
+    void releasedInsideEvent_data()
+    {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<int>("key");
+        QTest::newRow("mouse down on a day") << "MouseDown" << "pnlCalNum_10" << 0;
+        QTest::newRow("click on a day") << "Click" << "pnlCalNum_10" << 0;
+        QTest::newRow("key in the year box") << "KeyDown" << "txtYear" << int(Qt::Key_Right);
+    }
+
+    void releasedInsideEvent()
+    {
+        QFETCH(QString, event);
+        QFETCH(QString, child);
+        QFETCH(int, key);
+
+        struct DroppingSink final : __ZVCalendar
+        {
+            ComPtr<IDispatch> held;
+            QString on;
+            ULONG refs = 1;
+            HRESULT QueryInterface(const Guid &, void **object) override { return *object = nullptr, E_NOINTERFACE; }
+            ULONG AddRef() override { return ++refs; }
+            ULONG Release() override { return --refs; }
+            void drop(const char *name) { if (on == QLatin1String(name)) held.reset(); }
+            void Click() override { drop("Click"); }
+            void KeyDown(short &, short &) override { drop("KeyDown"); }
+            void KeyPress(short &) override { drop("KeyPress"); }
+            void MouseDown(short &, short &, float &, float &) override { drop("MouseDown"); }
+        } sink;
+        sink.on = event;
+
+        QWidget window;
+        {
+            auto cal = newCalendar();
+            auto control = cal.query<IControl>(IID_IControl);
+            RecordingSite site;
+            control->SetSite(&site);
+            control->InitProperties();
+            control->SetSite(nullptr);
+            QWidget *w = nullptr;
+            control->GetWidget(&w);
+            w->setParent(&window);
+            w->setGeometry(0, 0, 210, 200);
+            std::uint32_t cookie = 0;
+            cal.query<IEventSource>(IID_IEventSource)->Advise(zvcal::DIID___ZVCalendar, &sink, &cookie);
+            sink.held = cal;
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPointer<QWidget> calendar = window.findChild<ZVCalendar *>();
+        QWidget *target = child.isEmpty() ? calendar.data() : calendar->findChild<QWidget *>(child);
+        QVERIFY(target);
+        if (key) {
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key(key));
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+        QVERIFY(!sink.held);
+        QTRY_VERIFY(!calendar);
+        QCOMPARE(sink.refs, ULONG(1));
+    }
+
     // A host that destroys the parent window with the control still held
     // gets failures, not crashes.
     void widgetDestroyedByHost()
