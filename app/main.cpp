@@ -15,8 +15,10 @@ int main(int argc, char **argv)
     const QString folder = QDir::currentPath();
     InstanceLock lock(folder);
     if (!lock.acquire()) {
+        const QString headline = lock.heldByAnother() ? QObject::tr("Jotwell is already running in this folder:")
+                                                      : QObject::tr("Jotwell cannot work in this folder:");
         Dialogs::instance().messageBox(
-            QObject::tr("Jotwell is already running in this folder:\n%1\n\n%2").arg(QDir::toNativeSeparators(folder), lock.lastError()),
+            QStringLiteral("%1\n%2\n\n%3").arg(headline, QDir::toNativeSeparators(folder), lock.lastError()),
             Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("Jotwell"));
         return 1;
     }

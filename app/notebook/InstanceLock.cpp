@@ -20,6 +20,7 @@ bool InstanceLock::acquire()
     if (isHeld())
         return true;
     m_lastError.clear();
+    m_heldByAnother = false;
     FileOps &ops = FileOps::instance();
     const int fd = ops.open(FileOps::encodePath(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
@@ -30,7 +31,8 @@ bool InstanceLock::acquire()
     if (ops.flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ops.close(fd);
-        m_lastError = error == EWOULDBLOCK
+        m_heldByAnother = error == EWOULDBLOCK;
+        m_lastError = m_heldByAnother
             ? QStringLiteral("Another Jotwell is already working with the notes in this folder.")
             : QStringLiteral("The lock file Notes.lck could not be locked: %1.").arg(FileOps::errorText(error));
         return false;

@@ -17,10 +17,14 @@ public:
     bool acquire();
     void release();
     bool isHeld() const { return m_fd >= 0; }
+    // After a failed acquire(): true when another Jotwell holds the lock,
+    // false when the lock file itself could not be opened or locked.
+    bool heldByAnother() const { return m_heldByAnother; }
     QString lastError() const { return m_lastError; }
 
 private:
     QString m_path;
     int m_fd = -1;
     QString m_lastError;
+    bool m_heldByAnother = false;
 };

@@ -36,6 +36,7 @@ private slots:
         InstanceLock second(dir.path());
         QVERIFY(!second.acquire());
         QCOMPARE(second.lastError(), QString("Another Jotwell is already working with the notes in this folder."));
+        QVERIFY(second.heldByAnother());
         QVERIFY(!otherProcessAcquires(dir.path()));
 
         QTemporaryDir otherFolder;
@@ -53,6 +54,8 @@ private slots:
         InstanceLock lock(dir.path());
         QVERIFY(!lock.acquire());
         QVERIFY(lock.lastError().startsWith("The lock file Notes.lck could not be opened: "));
+        // Not a second Jotwell: the user must not be told that one is running.
+        QVERIFY(!lock.heldByAnother());
         QVERIFY(!QFile::exists(dir.filePath("elsewhere")));
     }
 };
