@@ -1,7 +1,10 @@
 // libZVCal.so exports the four entry points and nothing else: the test reads
 // the dynamic symbol table of the built file.
 
+#include "properties/VersionInfo.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTest>
 
@@ -69,6 +72,17 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         const QSet<QString> expected {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"};
         QCOMPARE(exported, expected);
+    }
+
+    // The file's own version is that of the library's version record.
+    void fileVersion()
+    {
+        const QString expected = QStringLiteral("libZVCal.so.%1.%2.%3.%4")
+                                     .arg(zvcal::VersionMajor)
+                                     .arg(zvcal::VersionMinor)
+                                     .arg(zvcal::VersionBuild)
+                                     .arg(zvcal::VersionRevision);
+        QCOMPARE(QFileInfo(QStringLiteral(ZVCAL_LIBRARY_PATH)).fileName(), expected);
     }
 };
 
