@@ -11,7 +11,9 @@ QString RegistryFile::defaultPath()
     if (!overridden.isEmpty())
         return overridden;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
+    // The base directory rules ignore a relative XDG_CONFIG_HOME: it would
+    // move the registry with the current directory.
+    if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/zorv/registry.ini");
 }

@@ -9,6 +9,7 @@
 #include "platform/com/Unknown.h"
 #include "platform/com/Variant.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +128,9 @@ private slots:
         qunsetenv(RegistryFile::EnvironmentVariable);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
         QCOMPARE(RegistryFile::defaultPath(), dir.path() + QStringLiteral("/zorv/registry.ini"));
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        QCOMPARE(RegistryFile::defaultPath(), QDir::homePath() + QStringLiteral("/.config/zorv/registry.ini"));
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     // Unregistration removes what registration wrote and leaves everything
