@@ -59,7 +59,9 @@ frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
     const QIcon information = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     setWindowIcon(information);
     setFixedSize(Twips::size(5145, 2880));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // A top-level window rather than a dialog type, so that it has a taskbar
+    // button of its own; exec() still makes it modal.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(WindowFonts::smallSans(false));
 

@@ -108,6 +108,9 @@ void tst_frmReminder::windowLayout()
     QCOMPARE(window.size(), QSize(343, 192));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!window.windowIcon().isNull());
+    // A window of its own, with a taskbar button: a dialog would be kept
+    // off the taskbar as a transient of the (possibly hidden) program.
+    QCOMPARE(window.windowType(), Qt::Window);
     const auto at = [&](const char *name) { return window.findChild<QWidget *>(QLatin1String(name))->geometry(); };
     QCOMPARE(at("Image1"), QRect(8, 8, 32, 32));
     QCOMPARE(at("lbldNote"), QRect(96, 32, 233, 81));
