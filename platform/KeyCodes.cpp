@@ -101,7 +101,9 @@ short shiftState(Qt::KeyboardModifiers modifiers)
 short keyAscii(const QKeyEvent *event)
 {
     const QString text = event->text();
-    if (text.isEmpty())
+    // X11 gives Delete the text DEL, but it is an editing key that types
+    // nothing, like the arrows.
+    if (text.isEmpty() || event->key() == Qt::Key_Delete)
         return -1;
     const char16_t ch = text.at(0).unicode();
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))

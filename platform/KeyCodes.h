@@ -28,7 +28,7 @@ short virtualKey(const QKeyEvent *event);
 short shiftState(Qt::KeyboardModifiers modifiers);
 // The character code a key press types, in the single-byte code page
 // (Windows-1252); '?' for a character it cannot hold, -1 when the key types
-// nothing.
+// nothing (Delete included).
 short keyAscii(const QKeyEvent *event);
 short mouseButton(Qt::MouseButton button);
 short mouseButtons(Qt::MouseButtons buttons);

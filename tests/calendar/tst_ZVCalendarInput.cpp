@@ -293,6 +293,15 @@ private slots:
         QCOMPARE(year->text(), QStringLiteral("1997"));
         QCOMPARE(log.events, (QStringList {"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0"}));
 
+        // Delete types no character (though X11 gives it the text DEL): the
+        // box deletes and the host sees no KeyPress.
+        log.events.clear();
+        year->setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Click, year, Qt::Key_Delete, char(0x7f), Qt::NoModifier);
+        QCOMPARE(year->text(), QStringLiteral("997"));
+        QCOMPARE(log.events, (QStringList {"KeyDown 46 0", "KeyUp 46 0"}));
+        year->setText(QStringLiteral("1997"));
+
         // A host changing its copy of KeyAscii does not change what the box takes.
         auto zeroing = QObject::connect(&cal, &ZVCalendar::KeyPress, [](short &a) { a = 0; });
         year->selectAll();
