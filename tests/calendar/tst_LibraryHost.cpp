@@ -100,6 +100,28 @@ private slots:
         const QString server = registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsidText));
         QVERIFY2(QFile::exists(server), qPrintable(server));
 
+        // The toolbox bitmap the registration names is in the loaded file:
+        // "file,N" is resource :/ZVCal/N.bmp, a 16 x 15 bitmap of 24 bits.
+        const QStringList toolbox = registry.value(QStringLiteral("CLSID/%1/ToolboxBitmap").arg(clsidText)).split(u',');
+        QCOMPARE(toolbox.size(), 2);
+        QCOMPARE(toolbox[0], server);
+        for (const QString &resource : {toolbox[1], QStringLiteral("30001")}) {
+            QFile bitmap(QStringLiteral(":/ZVCal/%1.bmp").arg(resource));
+            QVERIFY2(bitmap.open(QIODevice::ReadOnly), qPrintable(bitmap.fileName()));
+            const QByteArray header = bitmap.read(30);
+            QCOMPARE(header.size(), 30);
+            auto field = [&header](int at, int bytes) {
+                quint32 v = 0;
+                for (int i = bytes - 1; i >= 0; --i)
+                    v = (v << 8) | quint8(header[at + i]);
+                return v;
+            };
+            QCOMPARE(header.left(2), QByteArray("BM"));
+            QCOMPARE(field(18, 4), 16u);
+            QCOMPARE(field(22, 4), 15u);
+            QCOMPARE(field(28, 2), 24u);
+        }
+
         ComPtr<IClassFactory> factory;
         const Guid stranger = *Guid::parse(QStringLiteral("{0F0F0F0F-0000-0000-0000-000000000001}"));
         QCOMPARE(m_getClassObject(stranger, IID_IClassFactory, factory.putVoid()), CLASS_E_CLASSNOTAVAILABLE);
