@@ -93,6 +93,8 @@ HRESULT ZVCalendarObject::Invoke(DISPID id, std::uint16_t kind, QList<Variant> &
 
 HRESULT ZVCalendarObject::typedInvoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result)
 {
+    // Kept alive past Invoke: the error record below is written afterwards.
+    const ComPtr<_ZVCalendar> self(this);
     ExcepInfo excep;
     HRESULT hr = Invoke(id, kind, args, result, &excep);
     if (hr == DISP_E_EXCEPTION)
