@@ -128,6 +128,7 @@ void tst_SSCommand::keyAscii_data()
     QTest::newRow("euro") << int(Qt::Key_unknown) << QString::fromUtf16(u"€") << 128;
     QTest::newRow("not in code page") << int(Qt::Key_unknown) << QString::fromUtf16(u"Ω") << int('?');
     QTest::newRow("types nothing") << int(Qt::Key_Left) << "" << -1;
+    QTest::newRow("Delete with X11's DEL") << int(Qt::Key_Delete) << "\x7f" << -1;
 }
 
 void tst_SSCommand::keyAscii()
