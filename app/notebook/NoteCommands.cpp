@@ -6,7 +6,7 @@
 
 void frmJotwell::cmdNew_Click()
 {
-    if (!SaveCurrentRecord())
+    if (!saveBeforeMoving())
         return;
     RecordStore &store = *m_store;
     const qint32 oldCount = store.RecordCount;
@@ -63,6 +63,6 @@ void frmJotwell::cmdSearch_Click()
                                        Dialogs::Icon::None, QStringLiteral("Jotwell"));
         return;
     }
-    if (SaveCurrentRecord())
+    if (saveBeforeMoving())
         moveTo(found.record);
 }

@@ -119,9 +119,11 @@ void frmJotwell::Form_Load()
 bool frmJotwell::ShowCurrentRecord()
 {
     if (!m_store->readRecord(m_store->CurrentRecord)) {
+        m_screenHoldsCurrent = false;
         showNoteError(m_store->lastError());
         return false;
     }
+    m_screenHoldsCurrent = true;
     const NoteRecord &note = m_store->WorkingNote;
     // A stored date that no date box can show (not a number, out of range)
     // leaves the box empty; saving then asks for a date.
@@ -142,6 +144,11 @@ bool frmJotwell::ShowCurrentRecord()
 
 bool frmJotwell::SaveCurrentRecord()
 {
+    if (!m_screenHoldsCurrent) {
+        warn(tr("Note %1 could not be read from the note file, so what the window shows is not saved over it.\n"
+                "Move to another note, or start Jotwell again.").arg(m_store->CurrentRecord));
+        return false;
+    }
     const std::optional<double> date = m_locale.parse(txtDate->text());
     if (!date || !DateValue::isValid(*date)) {
         warn(tr("\"%1\" is not a date. Please enter the note's date, for example %2.\nThe note was not saved.")
@@ -174,12 +181,19 @@ bool frmJotwell::SaveCurrentRecord()
 bool frmJotwell::moveTo(qint32 record)
 {
     const qint32 previous = m_store->CurrentRecord;
+    const bool heldPrevious = m_screenHoldsCurrent;
     m_store->CurrentRecord = record;
     if (ShowCurrentRecord())
         return true;
     // The screen still shows the note it showed; keep the number with it.
     m_store->CurrentRecord = previous;
+    m_screenHoldsCurrent = heldPrevious;
     return false;
+}
+
+bool frmJotwell::saveBeforeMoving()
+{
+    return !m_screenHoldsCurrent || SaveCurrentRecord();
 }
 
 void frmJotwell::cmdNext_Click()
@@ -189,7 +203,7 @@ void frmJotwell::cmdNext_Click()
                                        Dialogs::Icon::Exclamation, AppTitle);
         return;
     }
-    if (SaveCurrentRecord())
+    if (saveBeforeMoving())
         moveTo(m_store->CurrentRecord + 1);
 }
 
@@ -200,7 +214,7 @@ void frmJotwell::cmdPrevious_Click()
                                        Dialogs::Icon::Exclamation, AppTitle);
         return;
     }
-    if (SaveCurrentRecord())
+    if (saveBeforeMoving())
         moveTo(m_store->CurrentRecord - 1);
 }
 

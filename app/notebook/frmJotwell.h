@@ -75,6 +75,9 @@ private:
     QString categoryPath() const;
     // CurrentRecord = record and shown; kept as it was when the read fails.
     bool moveTo(qint32 record);
+    // The save that Next, Previous, New and Search make before they move on;
+    // nothing to save when the screen holds no note of the file.
+    bool saveBeforeMoving();
     // One pass of the reminder scan over every note.
     void runReminderPass();
     void showNoteError(const QString &text);
@@ -86,6 +89,10 @@ private:
     ReminderTicker m_ticker;
     LocaleServices m_locale;
     bool m_loaded = false;
+    // False while the controls hold no note numbered CurrentRecord (its read
+    // failed after a delete or a failed append): saving them then would put
+    // one note's text over another.
+    bool m_screenHoldsCurrent = true;
     // Category.cat is written back only when it was read: a list that failed
     // to load would otherwise replace the user's file with nothing.
     bool m_categoriesRead = false;
