@@ -5,6 +5,7 @@ JOTWELL_ROOT="$(cd "$(dirname "$0")" && pwd)"
 . "$JOTWELL_ROOT/tools/setup.sh"
 
 jotwell_install_missing
-jotwell_build "$JOTWELL_ROOT/build"
+jotwell_configure "$JOTWELL_ROOT/build"
+cmake --build "$JOTWELL_ROOT/build" -- -j"$(nproc)"
 cd "$JOTWELL_ROOT/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

@@ -1,5 +1,5 @@
-# Shared by run.sh and test.sh: installs the missing Debian packages, then
-# configures and builds into the folder given as $1 (extra cmake options follow).
+# Shared by run.sh, test.sh and .ci/run: installs the missing Debian packages,
+# configures a build folder and builds in it.
 # Sourced, not run: it reports failure through its return status.
 
 jotwell_packages="cmake ninja-build g++ qt6-base-dev libgl-dev"
@@ -21,10 +21,9 @@ jotwell_install_missing() {
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q$missing
 }
 
-jotwell_build() {
+# jotwell_configure DIR [cmake options]: configures DIR once; later builds reuse it.
+jotwell_configure() {
     local dir="$1"; shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$JOTWELL_ROOT" -B "$dir" -G Ninja "$@" || return 1
-    fi
-    cmake --build "$dir" -- -j"$(nproc)"
+    [ -f "$dir/build.ninja" ] && return 0
+    cmake -S "$JOTWELL_ROOT" -B "$dir" -G Ninja "$@"
 }
