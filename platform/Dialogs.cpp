@@ -58,6 +58,8 @@ Dialogs::Answer QtDialogs::messageBox(const QString &text, Buttons buttons, Icon
 {
     QPointer<QMessageBox> box = new QMessageBox(toQtIcon(icon), title, text, toQtButtons(buttons),
                                                 QApplication::activeWindow());
+    // Texts carry what the user typed (a searched name, a date); never read them as markup.
+    box->setTextFormat(Qt::PlainText);
     const int result = box->exec();
     // The box may have lost its parent window while it was up; only delete it if it still exists.
     delete box;

@@ -198,9 +198,11 @@ void tst_Seams::qtMessageBox()
     QString title, text;
     QWidget *parent = nullptr;
     int shownIcon = -1;
+    Qt::TextFormat format = Qt::AutoText;
     whenModal([&](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
+        format = box->textFormat();
         title = box->windowTitle();
         text = box->text();
         parent = box->parentWidget();
@@ -217,6 +219,7 @@ void tst_Seams::qtMessageBox()
     QCOMPARE(text, QStringLiteral("This is the Last Record!"));
     QCOMPARE(parent, &window);
     QTEST(shownIcon, "qtIcon");
+    QCOMPARE(format, Qt::PlainText);
 }
 
 void tst_Seams::qtInputBox_data()
