@@ -56,7 +56,7 @@ StdFontPtr StdFont::clone() const
 void StdFont::setAttributes(const FontAttributes &attributes)
 {
     if (attributes.name.isEmpty() || !(attributes.size > 0 && attributes.size <= 2048)
-        || attributes.weight < 1 || attributes.weight > 1000)
+        || attributes.weight < 1 || attributes.weight > 1000 || attributes.charset < 0 || attributes.charset > 255)
         throw PropertyError::invalidValue();
     FontAttributes a = attributes;
     a.size = roundSize(a.size);
@@ -120,6 +120,10 @@ void StdFont::setWeight(short weight)
 
 void StdFont::setCharset(short charset)
 {
+    // A character set is one byte; anything else could be saved but never
+    // loaded back.
+    if (charset < 0 || charset > 255)
+        throw PropertyError::invalidValue();
     FontAttributes a = m_attr;
     a.charset = charset;
     update(a);

@@ -56,7 +56,7 @@ public:
     short weight() const { return m_attr.weight; }
     void setWeight(short weight);           // 1 .. 1000, else PropertyError 380
     short charset() const { return m_attr.charset; }
-    void setCharset(short charset);
+    void setCharset(short charset);         // 0 .. 255, else PropertyError 380
 
     QFont toQFont() const;
     static QFont toQFont(const FontAttributes &attributes);

@@ -96,6 +96,8 @@ void tst_StdFont::badValuesAreRefused_data()
     QTest::newRow("size huge") << "sizeHuge";
     QTest::newRow("empty name") << "name";
     QTest::newRow("weight 0") << "weight";
+    QTest::newRow("charset negative") << "charset-";
+    QTest::newRow("charset 256") << "charset256";
     QTest::newRow("attributes") << "attributes";
 }
 
@@ -116,6 +118,10 @@ void tst_StdFont::badValuesAreRefused()
             font->setName({});
         else if (what == QLatin1String("weight"))
             font->setWeight(0);
+        else if (what == QLatin1String("charset-"))
+            font->setCharset(-1);
+        else if (what == QLatin1String("charset256"))
+            font->setCharset(256);
         else
             font->setAttributes(FontAttributes{QStringLiteral("Arial"), -1});
         QFAIL("the bad value was taken");
