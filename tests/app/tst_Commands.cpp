@@ -27,6 +27,18 @@ void goTo(JotwellSession &s, int record)
         s.click("cmdNext");
 }
 
+// The file operations, in order, of deleting note 2 of notes.
+QStringList callsOfDeletingNote2(const QList<Note> &notes)
+{
+    JotwellSession dry(notes);
+    dry.open();
+    dry.click("cmdNext");
+    FaultyFileOps counting;
+    ScopedFileOps use(&counting);
+    dry.click("cmdDelete");
+    return counting.log();
+}
+
 } // namespace
 
 class tst_Commands : public QObject
@@ -274,16 +286,7 @@ void tst_Commands::newFailureKeepsCountersTrueToTheFile()
 void tst_Commands::deleteFailureAtAnyStepLeavesTheFile()
 {
     const QList<Note> notes = named({"Ann", "Bob", "Cid"});
-    int calls = 0;
-    {
-        JotwellSession dry(notes);
-        dry.open();
-        dry.click("cmdNext");
-        FaultyFileOps counting;
-        ScopedFileOps use(&counting);
-        dry.click("cmdDelete");
-        calls = counting.calls();
-    }
+    const int calls = int(callsOfDeletingNote2(notes).size());
     QVERIFY(calls > 3);
     bool warnedAfterDelete = false;
     for (int n = 1; n <= calls; ++n) {
@@ -338,20 +341,11 @@ void tst_Commands::unreadableNoteAfterDeleteIsNotSavedOverAnother()
     const QList<Note> notes = named({"Ann", "Bob", "Cid"});
     // Which call reads the note shown after the delete: the first read once the
     // new file is in place.
-    int readAfterRename = 0;
-    {
-        JotwellSession dry(notes);
-        dry.open();
-        dry.click("cmdNext");
-        FaultyFileOps counting;
-        ScopedFileOps use(&counting);
-        dry.click("cmdDelete");
-        const QStringList log = counting.log();
-        const int rename = log.indexOf(QStringLiteral("rename"));
-        QVERIFY(rename >= 0);
-        readAfterRename = log.indexOf(QStringLiteral("pread"), rename) + 1;
-        QVERIFY(readAfterRename > 0);
-    }
+    const QStringList log = callsOfDeletingNote2(notes);
+    const int rename = int(log.indexOf(QStringLiteral("rename")));
+    QVERIFY(rename >= 0);
+    const int readAfterRename = int(log.indexOf(QStringLiteral("pread"), rename)) + 1;
+    QVERIFY(readAfterRename > 0);
     JotwellSession s(notes);
     frmJotwell &form = s.open();
     s.click("cmdNext");
