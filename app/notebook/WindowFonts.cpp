@@ -39,14 +39,14 @@ QFont description()
 
 QFont noteText()
 {
-    return face({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+    return face({QStringLiteral("MS Sans Serif"),
                  QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
                 9.75, QFont::SansSerif);
 }
 
 QFont smallSans(bool bold)
 {
-    QFont font = face({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+    QFont font = face({QStringLiteral("MS Sans Serif"),
                        QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
                       8.25, QFont::SansSerif);
     font.setBold(bold);
