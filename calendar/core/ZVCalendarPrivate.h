@@ -8,6 +8,29 @@
 #include <QMetaObject>
 #include <array>
 
+// Keeps the grid container from repainting while a procedure changes many
+// children; only the outermost guard turns painting back on.
+class BatchUpdates
+{
+public:
+    explicit BatchUpdates(QWidget *w) : m_w(w), m_owner(w->updatesEnabled())
+    {
+        if (m_owner)
+            m_w->setUpdatesEnabled(false);
+    }
+    ~BatchUpdates()
+    {
+        if (m_owner)
+            m_w->setUpdatesEnabled(true);
+    }
+    BatchUpdates(const BatchUpdates &) = delete;
+    BatchUpdates &operator=(const BatchUpdates &) = delete;
+
+private:
+    QWidget *m_w;
+    bool m_owner;
+};
+
 // The state and the display procedures of ZVCalendar, shared by the control's
 // display/input code and its property code.
 struct ZVCalendar::Private
