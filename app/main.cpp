@@ -1,6 +1,6 @@
 #include "notebook/InstanceLock.h"
 #include "notebook/frmJotwell.h"
-#include "platform/Dialogs.h"
+#include "platform/seams/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "notebook/ContactSearch.h"
 
 #include "notebook/RecordStore.h"
-#include "platform/FixedText.h"
+#include "platform/text/FixedText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "notebook/InstanceLock.h"
 
-#include "platform/FileOps.h"
+#include "platform/files/FileOps.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "notebook/LineFile.h"
 
-#include "platform/FileOps.h"
-#include "platform/FixedText.h"
-#include "platform/SafeReplace.h"
+#include "platform/files/FileOps.h"
+#include "platform/text/FixedText.h"
+#include "platform/files/SafeReplace.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 // The record commands of the main window: New, Save, Delete and Search.
 #include "notebook/ContactSearch.h"
 #include "notebook/frmJotwell.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/Dialogs.h"
 
 void frmJotwell::cmdNew_Click()
 {

@@ -1,6 +1,6 @@
 #include "notebook/NoteRecord.h"
 
-#include "platform/FixedText.h"
+#include "platform/text/FixedText.h"
 
 #include <QtEndian>
 

@@ -1,7 +1,7 @@
 #include "notebook/RecordStore.h"
 
-#include "platform/FileOps.h"
-#include "platform/SafeReplace.h"
+#include "platform/files/FileOps.h"
+#include "platform/files/SafeReplace.h"
 
 #include <QDir>
 

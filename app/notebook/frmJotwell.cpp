@@ -1,10 +1,10 @@
 #include "notebook/frmJotwell.h"
 
 #include "notebook/NoteFields.h"
-#include "platform/Clock.h"
-#include "platform/DateValue.h"
-#include "platform/Dialogs.h"
-#include "platform/FixedText.h"
+#include "platform/seams/Clock.h"
+#include "platform/dates/DateValue.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/text/FixedText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "notebook/CategoryList.h"
 #include "notebook/RecordStore.h"
 #include "reminders/ReminderScan.h"
-#include "platform/LocaleServices.h"
+#include "platform/dates/LocaleServices.h"
 
 #include <QDir>
 #include <QMainWindow>

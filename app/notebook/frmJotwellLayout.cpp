@@ -2,7 +2,7 @@
 #include "notebook/frmJotwell.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
-#include "platform/UpDown.h"
+#include "platform/widgets/UpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>

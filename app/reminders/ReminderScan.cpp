@@ -1,7 +1,7 @@
 #include "reminders/ReminderScan.h"
 
 #include "notebook/RecordStore.h"
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 
 #include <QtEndian>
 

@@ -2,8 +2,8 @@
 // its pass, and the note's own reminder and days-before boxes.
 #include "notebook/NoteFields.h"
 #include "notebook/frmJotwell.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/seams/Clock.h"
+#include "platform/seams/Dialogs.h"
 #include "reminders/frmReminder.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 #include "notebook/NoteRecord.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
-#include "platform/DateValue.h"
-#include "platform/FixedText.h"
-#include "platform/LocaleServices.h"
+#include "platform/dates/DateValue.h"
+#include "platform/text/FixedText.h"
+#include "platform/dates/LocaleServices.h"
 
 #include <QAbstractButton>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "core/CalendarDateMath.h"
 
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "core/MonthFill.h"
 
 #include "core/CalendarDateMath.h"
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 
 namespace MonthFill {
 

@@ -2,11 +2,11 @@
 
 #include "core/MonthGridLayout.h"
 #include "core/ZVCalendarPrivate.h"
-#include "platform/DateValue.h"
-#include "platform/Dialogs.h"
-#include "platform/SSCommand.h"
-#include "platform/SSPanel.h"
-#include "platform/StdFont.h"
+#include "platform/dates/DateValue.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/widgets/SSCommand.h"
+#include "platform/widgets/SSPanel.h"
+#include "platform/objects/StdFont.h"
 
 #include <QApplication>
 #include <QComboBox>

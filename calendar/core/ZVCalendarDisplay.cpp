@@ -3,12 +3,12 @@
 #include "core/ZVCalendar.h"
 
 #include "core/ZVCalendarPrivate.h"
-#include "platform/Clock.h"
-#include "platform/DateValue.h"
-#include "platform/LocaleServices.h"
-#include "platform/OleColor.h"
-#include "platform/SSCommand.h"
-#include "platform/SSPanel.h"
+#include "platform/seams/Clock.h"
+#include "platform/dates/DateValue.h"
+#include "platform/dates/LocaleServices.h"
+#include "platform/objects/OleColor.h"
+#include "platform/widgets/SSCommand.h"
+#include "platform/widgets/SSPanel.h"
 
 #include <QComboBox>
 #include <QDate>

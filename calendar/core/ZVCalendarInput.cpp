@@ -2,11 +2,11 @@
 #include "core/ZVCalendar.h"
 
 #include "core/ZVCalendarPrivate.h"
-#include "platform/Clock.h"
-#include "platform/DateValue.h"
-#include "platform/KeyCodes.h"
-#include "platform/SSCommand.h"
-#include "platform/SSPanel.h"
+#include "platform/seams/Clock.h"
+#include "platform/dates/DateValue.h"
+#include "platform/text/KeyCodes.h"
+#include "platform/widgets/SSCommand.h"
+#include "platform/widgets/SSPanel.h"
 
 #include <QApplication>
 #include <QComboBox>

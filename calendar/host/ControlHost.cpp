@@ -3,8 +3,8 @@
 #include "EventPrinter.h"
 #include "HostSite.h"
 
-#include "platform/DateValue.h"
-#include "platform/StdFont.h"
+#include "platform/dates/DateValue.h"
+#include "platform/objects/StdFont.h"
 #include "platform/com/RegistryFile.h"
 
 #include <QFileInfo>

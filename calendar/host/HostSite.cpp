@@ -1,6 +1,6 @@
 #include "HostSite.h"
 
-#include "platform/StdFont.h"
+#include "platform/objects/StdFont.h"
 
 FontRef HostSite::AmbientFont()
 {

@@ -6,7 +6,7 @@
 
 #include "ControlHost.h"
 
-#include "platform/TextPropertyBag.h"
+#include "platform/objects/TextPropertyBag.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

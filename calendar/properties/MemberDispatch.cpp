@@ -1,7 +1,7 @@
 #include "properties/MemberDispatch.h"
 
-#include "platform/PropertyBag.h"
-#include "platform/PropertyError.h"
+#include "platform/objects/PropertyBag.h"
+#include "platform/objects/PropertyError.h"
 
 namespace zvcal {
 

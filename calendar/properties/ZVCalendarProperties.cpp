@@ -4,11 +4,11 @@
 #include "core/ZVCalendar.h"
 #include "core/ZVCalendarPrivate.h"
 
-#include "platform/Clock.h"
-#include "platform/DateValue.h"
-#include "platform/PropertyBag.h"
-#include "platform/PropertyError.h"
-#include "platform/StdFont.h"
+#include "platform/seams/Clock.h"
+#include "platform/dates/DateValue.h"
+#include "platform/objects/PropertyBag.h"
+#include "platform/objects/PropertyError.h"
+#include "platform/objects/StdFont.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // The record commands New, Save, Delete and Search on the real window.
 #include "JotwellSession.h"
-#include "platform/LocaleServices.h"
+#include "platform/dates/LocaleServices.h"
 #include "support/FaultyFileOps.h"
 
 #include <cerrno>

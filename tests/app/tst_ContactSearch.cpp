@@ -1,6 +1,6 @@
 #include "notebook/ContactSearch.h"
 #include "notebook/RecordStore.h"
-#include "platform/FixedText.h"
+#include "platform/text/FixedText.h"
 #include "support/FaultyFileOps.h"
 #include "support/NoteBytes.h"
 

@@ -1,8 +1,8 @@
 // The main window: start-up, display, save before every move, closing.
 #include "JotwellSession.h"
-#include "platform/DateValue.h"
-#include "platform/LocaleServices.h"
-#include "platform/UpDown.h"
+#include "platform/dates/DateValue.h"
+#include "platform/dates/LocaleServices.h"
+#include "platform/widgets/UpDown.h"
 #include "support/FaultyFileOps.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // The reminder scan of the main window and the reminder window.
 #include "JotwellSession.h"
-#include "platform/LocaleServices.h"
+#include "platform/dates/LocaleServices.h"
 #include "reminders/frmReminder.h"
 #include "support/FaultyFileOps.h"
 

@@ -3,9 +3,9 @@
 // Helpers shared by the tests of the month calendar control.
 
 #include "core/ZVCalendar.h"
-#include "platform/DateValue.h"
-#include "platform/SSCommand.h"
-#include "platform/SSPanel.h"
+#include "platform/dates/DateValue.h"
+#include "platform/widgets/SSCommand.h"
+#include "platform/widgets/SSPanel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

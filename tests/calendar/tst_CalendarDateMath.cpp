@@ -1,5 +1,5 @@
 #include "core/CalendarDateMath.h"
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 
 #include <QTest>
 

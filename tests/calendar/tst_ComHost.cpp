@@ -2,7 +2,7 @@
 // registry, places the calendar, reports property errors and events, and
 // saves the control's properties.
 
-#include "platform/TextPropertyBag.h"
+#include "platform/objects/TextPropertyBag.h"
 #include "platform/com/RegistryFile.h"
 
 #include <QProcess>

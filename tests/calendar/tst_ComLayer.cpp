@@ -4,7 +4,7 @@
 #include "properties/Registration.h"
 #include "zvcal/ZVCalIds.h"
 
-#include "platform/StdFont.h"
+#include "platform/objects/StdFont.h"
 #include "platform/com/RegistryFile.h"
 #include "platform/com/Unknown.h"
 #include "platform/com/Variant.h"

@@ -7,9 +7,9 @@
 #include "support/ClockScope.h"
 #include "zvcal/ZVCal.h"
 
-#include "platform/DateValue.h"
-#include "platform/StdFont.h"
-#include "platform/TextPropertyBag.h"
+#include "platform/dates/DateValue.h"
+#include "platform/objects/StdFont.h"
+#include "platform/objects/TextPropertyBag.h"
 #include "platform/com/ServerLocks.h"
 
 #include <QSignalSpy>

@@ -3,7 +3,7 @@
 
 #include "zvcal/ZVCal.h"
 
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 #include "platform/com/RegistryFile.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "core/CellLook.h"
 #include "core/MonthFill.h"
-#include "platform/DateValue.h"
+#include "platform/dates/DateValue.h"
 
 #include <QTest>
 #include <climits>

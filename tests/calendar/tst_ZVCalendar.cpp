@@ -2,10 +2,10 @@
 
 #include "CalendarTestKit.h"
 
-#include "platform/Clock.h"
-#include "platform/OleColor.h"
-#include "platform/PropertyError.h"
-#include "platform/StdFont.h"
+#include "platform/seams/Clock.h"
+#include "platform/objects/OleColor.h"
+#include "platform/objects/PropertyError.h"
+#include "platform/objects/StdFont.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTest>

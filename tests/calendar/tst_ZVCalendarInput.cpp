@@ -2,8 +2,8 @@
 
 #include "CalendarTestKit.h"
 
-#include "platform/Clock.h"
-#include "platform/OleColor.h"
+#include "platform/seams/Clock.h"
+#include "platform/objects/OleColor.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 
 #include "CalendarTestKit.h"
 
-#include "platform/Clock.h"
-#include "platform/PropertyError.h"
-#include "platform/StdFont.h"
-#include "platform/TextPropertyBag.h"
+#include "platform/seams/Clock.h"
+#include "platform/objects/PropertyError.h"
+#include "platform/objects/StdFont.h"
+#include "platform/objects/TextPropertyBag.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTest>

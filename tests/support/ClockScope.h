@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "platform/seams/Clock.h"
 
 // Installs a clock for the lifetime of the scope and restores the one that
 // was installed before.

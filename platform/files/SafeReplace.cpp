@@ -1,0 +1,99 @@
+#include "platform/files/SafeReplace.h"
+
+#include "platform/files/FileOps.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace SafeReplace {
+
+namespace {
+
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+QString sentence(const QString &what, int error)
+{
+    return QStringLiteral("%1: %2.").arg(what, FileOps::errorText(error));
+}
+
+} // namespace
+
+int createTemp(const QString &tempPath, mode_t mode, QString *error)
+{
+    FileOps &ops = FileOps::instance();
+    const QByteArray path = FileOps::encodePath(tempPath);
+    struct stat status;
+    if (ops.lstat(path.constData(), &status) == 0) {
+        // unlink removes a symbolic link itself, never what it points to.
+        if (ops.unlink(path.constData()) != 0) {
+            if (error)
+                *error = sentence(QStringLiteral("The old temporary file %1 could not be removed").arg(fileName(tempPath)), errno);
+            return -1;
+        }
+    } else if (errno != ENOENT) {
+        if (error)
+            *error = sentence(QStringLiteral("The temporary file %1 could not be checked").arg(fileName(tempPath)), errno);
+        return -1;
+    }
+    // Exclusive: if anything took the name since, we fail instead of writing through it.
+    const int fd = ops.open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0 && error)
+        *error = sentence(QStringLiteral("The temporary file %1 could not be created").arg(fileName(tempPath)), errno);
+    return fd;
+}
+
+bool writeFile(const QString &path, const QByteArray &data, QString *error)
+{
+    FileOps &ops = FileOps::instance();
+    const QString name = fileName(path);
+    const QString tempPath = path + QStringLiteral(".tmp");
+    const QByteArray encodedTemp = FileOps::encodePath(tempPath);
+
+    // A new file keeps the permissions of the one it replaces; a first one is private.
+    mode_t mode = 0600;
+    struct stat status;
+    if (ops.lstat(FileOps::encodePath(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
+        mode = status.st_mode & 0777;
+
+    const int fd = createTemp(tempPath, mode, error);
+    if (fd < 0)
+        return false;
+
+    QString failure;
+    int failureError = 0;
+    if (!FileOps::pwriteAll(fd, data.constData(), data.size(), 0)) {
+        failure = QStringLiteral("%1 could not be written").arg(name);
+        failureError = errno;
+    } else if (ops.fsync(fd) != 0) {
+        failure = QStringLiteral("%1 could not be flushed to the disk").arg(name);
+        failureError = errno;
+    }
+    if (ops.close(fd) != 0 && failure.isEmpty()) {
+        failure = QStringLiteral("%1 could not be written").arg(name);
+        failureError = errno;
+    }
+    if (failure.isEmpty() && ops.rename(encodedTemp.constData(), FileOps::encodePath(path).constData()) != 0) {
+        failure = QStringLiteral("%1 could not be replaced").arg(name);
+        failureError = errno;
+    }
+    if (!failure.isEmpty()) {
+        ops.unlink(encodedTemp.constData());
+        if (error)
+            *error = sentence(failure, failureError);
+        return false;
+    }
+    if (!FileOps::syncDirectory(QFileInfo(path).absolutePath())) {
+        if (error)
+            *error = sentence(QStringLiteral("%1 was written, but its folder could not be flushed to the disk").arg(name), errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace SafeReplace
