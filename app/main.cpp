@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -17,9 +19,11 @@ int main(int argc, char **argv)
     if (!lock.acquire()) {
         const QString headline = lock.heldByAnother() ? QObject::tr("Jotwell is already running in this folder:")
                                                       : QObject::tr("Jotwell cannot work in this folder:");
-        Dialogs::instance().messageBox(
-            QStringLiteral("%1\n%2\n\n%3").arg(headline, QDir::toNativeSeparators(folder), lock.lastError()),
-            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("Jotwell"));
+        const QString text =
+            QStringLiteral("%1\n%2\n\n%3").arg(headline, QDir::toNativeSeparators(folder), lock.lastError());
+        // Also for whoever started it from a terminal or a script.
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("Jotwell"));
         return 1;
     }
 

@@ -1,14 +1,32 @@
 #include "notebook/InstanceLock.h"
 
 #include "platform/files/FileOps.h"
+#include "platform/files/LinkTarget.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 
-InstanceLock::InstanceLock(const QString &folder) : m_path(QDir(folder).filePath(QStringLiteral("Notes.lck"))) {}
+namespace {
+
+// Beside the real note file: folders whose "Notes.dat" links to one file
+// share one lock, and so one writer.
+QString lockPath(const QString &folder)
+{
+    const QDir dir(folder);
+    QString real;
+    if (LinkTarget::resolve(dir.filePath(QStringLiteral("Notes.dat")), &real, nullptr))
+        return QFileInfo(real).dir().filePath(QStringLiteral("Notes.lck"));
+    // A link that leads nowhere is the note file's to report.
+    return dir.filePath(QStringLiteral("Notes.lck"));
+}
+
+} // namespace
+
+InstanceLock::InstanceLock(const QString &folder) : m_folder(folder) {}
 
 InstanceLock::~InstanceLock()
 {
@@ -21,6 +39,7 @@ bool InstanceLock::acquire()
         return true;
     m_lastError.clear();
     m_heldByAnother = false;
+    m_path = lockPath(m_folder);
     FileOps &ops = FileOps::instance();
     const int fd = ops.open(FileOps::encodePath(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {

@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// One writer per folder: a lock on "Notes.lck" next to "Notes.dat", held for
-// the life of the object. A second Jotwell working in the same folder (or a
+// One writer per note file: a lock on "Notes.lck" next to "Notes.dat" (next to
+// the real file when "Notes.dat" is a symbolic link), held for the life of
+// the object. A second Jotwell working in the same folder (or a
 // second lock in this process) fails to acquire it.
 class InstanceLock
 {
@@ -23,6 +24,7 @@ public:
     QString lastError() const { return m_lastError; }
 
 private:
+    QString m_folder;
     QString m_path;
     int m_fd = -1;
     QString m_lastError;

@@ -6,6 +6,11 @@
 
 void frmJotwell::cmdNew_Click()
 {
+    if (m_store->RecordCount >= RecordStore::MaxRecords) {
+        warn(tr("Notes.dat holds %1 notes, the most Jotwell can count. No new note can be added.")
+                 .arg(m_store->RecordCount));
+        return;
+    }
     if (!saveBeforeMoving())
         return;
     RecordStore &store = *m_store;

@@ -1,9 +1,11 @@
 #include "notebook/RecordStore.h"
 
 #include "platform/files/FileOps.h"
+#include "platform/files/LinkTarget.h"
 #include "platform/files/SafeReplace.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -21,19 +23,29 @@ constexpr qint64 CacheBytes = 1024 * Length;
 constexpr qint64 CopyBytes = 1 << 20;
 
 // The file's length in records, rounded to the nearest with a tie going to the
-// even number, at least 1, and small enough that one more still fits.
-qint32 countRecords(qint64 size)
+// even number.
+qint64 countRecords(qint64 size)
 {
     qint64 count = size / Length;
     const qint64 rest = size % Length;
     if (2 * rest > Length || (2 * rest == Length && (count & 1)))
         ++count;
-    return qint32(std::clamp<qint64>(count, 1, std::numeric_limits<qint32>::max() - 1));
+    return count;
 }
 
 qint64 recordOffset(int k)
 {
     return Length * (qint64(k) - 1);
+}
+
+// A name beside the note file for bytes moved out of it, never one in use.
+QString freeFragmentPath(const QString &notesPath)
+{
+    const QString base = notesPath + QStringLiteral(".fragment");
+    QString path = base;
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = base + QLatin1Char('.') + QString::number(n);
+    return path;
 }
 
 } // namespace
@@ -47,12 +59,12 @@ RecordStore::~RecordStore()
 
 QString RecordStore::notesPath() const
 {
-    return QDir(m_folder).filePath(QStringLiteral("Notes.dat"));
+    return m_path.isEmpty() ? QDir(m_folder).filePath(QStringLiteral("Notes.dat")) : m_path;
 }
 
 QString RecordStore::tempPath() const
 {
-    return QDir(m_folder).filePath(QStringLiteral("Notes.tmp"));
+    return QFileInfo(notesPath()).dir().filePath(QStringLiteral("Notes.tmp"));
 }
 
 bool RecordStore::fail(const QString &what, int error)
@@ -72,12 +84,24 @@ void RecordStore::closeFile()
 bool RecordStore::openAndCount()
 {
     m_lastError.clear();
+    m_notice.clear();
     closeFile();
     CurrentRecord = 1;
     RecordCount = 1;
     FileOps &ops = FileOps::instance();
-    // The notes are private: a new file is readable by its owner only.
-    const int fd = ops.open(FileOps::encodePath(notesPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QString linkPath = QDir(m_folder).filePath(QStringLiteral("Notes.dat"));
+    QString real;
+    if (!LinkTarget::resolve(linkPath, &real, &m_lastError))
+        return false;
+    m_path = real;
+    const QByteArray encoded = FileOps::encodePath(m_path);
+    int fd = ops.open(encoded.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0);
+    bool created = false;
+    if (fd < 0 && errno == ENOENT) {
+        // The notes are private: a new file is readable by its owner only.
+        fd = ops.open(encoded.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        created = fd >= 0;
+    }
     if (fd < 0)
         return fail(QStringLiteral("Notes.dat could not be opened"), errno);
     struct stat status;
@@ -91,22 +115,74 @@ bool RecordStore::openAndCount()
         m_lastError = QStringLiteral("Notes.dat is not a regular file.");
         return false;
     }
+    const qint64 count = countRecords(status.st_size);
+    if (count > MaxRecords) {
+        ops.close(fd);
+        m_lastError = QStringLiteral("Notes.dat holds %1 notes, more than Jotwell can count (at most %2). "
+                                     "Jotwell leaves the file as it is.")
+                          .arg(count)
+                          .arg(MaxRecords);
+        return false;
+    }
+    // A new file's name must reach the disk as well as its contents will.
+    if (created && !FileOps::syncDirectory(QFileInfo(m_path).absolutePath())) {
+        const int error = errno;
+        ops.close(fd);
+        return fail(QStringLiteral("Notes.dat was created, but its folder could not be flushed to the disk"), error);
+    }
+    const qint64 whole = Length * count;
+    if (whole != status.st_size && !makeWhole(fd, status.st_size, whole)) {
+        ops.close(fd);
+        return false;
+    }
     m_fd = fd;
-    m_size = status.st_size;
-    RecordCount = countRecords(m_size);
-    m_dataEnd = std::min(m_size, Length * RecordCount);
+    m_size = whole;
+    // An empty file is worked with as a file of one note.
+    RecordCount = qint32(std::max<qint64>(count, 1));
+    return true;
+}
+
+bool RecordStore::makeWhole(int fd, qint64 size, qint64 whole)
+{
+    FileOps &ops = FileOps::instance();
+    QString aside;
+    if (size > whole) {
+        QByteArray fragment(size - whole, Qt::Uninitialized);
+        const qint64 got = FileOps::preadFull(fd, fragment.data(), fragment.size(), whole);
+        if (got != fragment.size())
+            return fail(QStringLiteral("Notes.dat could not be read"), got < 0 ? errno : EIO);
+        aside = freeFragmentPath(m_path);
+        QString error;
+        if (!SafeReplace::writeFile(aside, fragment, &error)) {
+            m_lastError = QStringLiteral("Notes.dat ends in %1 bytes that make no whole note, and they could not be "
+                                         "kept aside in %2. %3 Notes.dat was left as it is.")
+                              .arg(size - whole)
+                              .arg(QFileInfo(aside).fileName(), error);
+            return false;
+        }
+    }
+    // The bytes cut off are safe in the file aside by now.
+    if (ops.ftruncate(fd, off_t(whole)) != 0 || ops.fdatasync(fd) != 0)
+        return fail(QStringLiteral("Notes.dat could not be made a file of whole notes"), errno);
+    if (!aside.isEmpty()) {
+        m_notice = QStringLiteral("Notes.dat ended in %1 bytes that make no whole note. They were moved into the "
+                                  "file %2 beside it, so that nothing is lost, and Notes.dat now holds whole notes "
+                                  "only.")
+                       .arg(size - whole)
+                       .arg(QDir::toNativeSeparators(aside));
+    }
     return true;
 }
 
 bool RecordStore::ensureCached(qint64 offset)
 {
-    const qint64 wanted = std::min(Length, m_dataEnd - offset);
+    const qint64 wanted = std::min(Length, m_size - offset);
     if (offset >= m_cacheOffset && offset + wanted <= m_cacheOffset + m_cacheLength)
         return true;
     if (m_cache.size() < CacheBytes)
         m_cache.resize(CacheBytes);
     dropCache();
-    const qint64 got = FileOps::preadFull(m_fd, m_cache.data(), std::min(CacheBytes, m_dataEnd - offset), offset);
+    const qint64 got = FileOps::preadFull(m_fd, m_cache.data(), std::min(CacheBytes, m_size - offset), offset);
     if (got < 0)
         return fail(QStringLiteral("Notes.dat could not be read"), errno);
     m_cacheOffset = offset;
@@ -125,12 +201,12 @@ bool RecordStore::peekUncached(int k, const char *&bytes)
     if (k < 1)
         return true;
     const qint64 offset = recordOffset(k);
-    if (offset >= m_dataEnd)
+    if (offset >= m_size)
         return true;
     if (!ensureCached(offset))
         return false;
     // A file cut short by someone else since it was counted reads what is left.
-    const qint64 present = std::min({Length, m_dataEnd - offset, m_cacheOffset + m_cacheLength - offset});
+    const qint64 present = std::min({Length, m_size - offset, m_cacheOffset + m_cacheLength - offset});
     if (present <= 0)
         return true;
     bytes = m_cache.constData() + (offset - m_cacheOffset);
@@ -169,7 +245,19 @@ bool RecordStore::restoreAfterFailedWrite(qint64 offset, const QByteArray &befor
     bool restored = true;
     if (!before.isEmpty())
         restored = FileOps::pwriteAll(m_fd, before.constData(), before.size(), offset);
-    return FileOps::instance().ftruncate(m_fd, off_t(oldSize)) == 0 && restored;
+    return FileOps::instance().ftruncate(m_fd, off_t(oldSize)) == 0 && restored
+        && FileOps::instance().fdatasync(m_fd) == 0;
+}
+
+bool RecordStore::failWrite(const QString &what, int error, qint64 offset, const QByteArray &before, qint64 oldSize)
+{
+    fail(what, error);
+    if (!restoreAfterFailedWrite(offset, before, oldSize)) {
+        m_lastError += QStringLiteral("\nPutting back what Notes.dat held there failed as well, so note %1 in the "
+                                      "file may now be partly the new note and partly the old one.")
+                           .arg(offset / Length + 1);
+    }
+    return false;
 }
 
 bool RecordStore::writeRecord(int k)
@@ -198,36 +286,14 @@ bool RecordStore::writeRecord(int k)
         before.resize(got);
     }
 
-    // A hidden tail where this record goes moves on behind it.
-    QByteArray tail;
-    qint64 tailOffset = -1;
-    if (m_dataEnd < m_size && offset < m_size && offset + Length > m_dataEnd) {
-        tail = before;
-        tailOffset = offset + Length;
-    }
-
-    if ((tailOffset >= 0 && !FileOps::pwriteAll(m_fd, tail.constData(), tail.size(), tailOffset))
-        || !FileOps::pwriteAll(m_fd, bytes.constData(), Length, offset)) {
-        const int error = errno;
-        restoreAfterFailedWrite(offset, before, oldSize);
-        return fail(QStringLiteral("The note could not be saved to Notes.dat"), error);
-    }
+    if (!FileOps::pwriteAll(m_fd, bytes.constData(), Length, offset))
+        return failWrite(QStringLiteral("The note could not be saved to Notes.dat"), errno, offset, before, oldSize);
     // Only the data and the length need to reach the disk, which keeps Save
     // quick. A note that may not have reached it is taken back, so that a
     // failure always means the file as it was.
-    if (FileOps::instance().fdatasync(m_fd) != 0) {
-        const int error = errno;
-        restoreAfterFailedWrite(offset, before, oldSize);
-        return fail(QStringLiteral("The note could not be saved to the disk"), error);
-    }
-
-    if (tailOffset >= 0) {
-        m_size = tailOffset + tail.size();
-        m_dataEnd = tailOffset;
-    } else if (offset + Length > m_dataEnd) {
-        m_size = std::max(m_size, offset + Length);
-        m_dataEnd = offset + Length;
-    }
+    if (FileOps::instance().fdatasync(m_fd) != 0)
+        return failWrite(QStringLiteral("The note could not be saved to the disk"), errno, offset, before, oldSize);
+    m_size = std::max(m_size, offset + Length);
     return true;
 }
 
@@ -244,13 +310,13 @@ bool RecordStore::deleteRecord(int k)
     }
     const qint64 offset = recordOffset(k);
     // A note that was never written has nothing to remove from the file.
-    const bool rewrite = offset < m_dataEnd;
+    const bool rewrite = offset < m_size;
     if (rewrite) {
         FileOps &ops = FileOps::instance();
         struct stat status;
         if (ops.fstat(m_fd, &status) != 0)
             return fail(QStringLiteral("The note could not be deleted, Notes.dat could not be examined"), errno);
-        const qint64 cut = std::min(Length, m_dataEnd - offset);
+        const qint64 cut = std::min(Length, m_size - offset);
         const qint64 size = status.st_size;
 
         QString error;
@@ -260,7 +326,7 @@ bool RecordStore::deleteRecord(int k)
             return false;
         }
 
-        // Everything but the note's bytes, the hidden tail included, in large blocks.
+        // Everything but the note's bytes, in large blocks.
         QByteArray buffer(CopyBytes, Qt::Uninitialized);
         QString what;
         int failure = 0;
@@ -306,14 +372,13 @@ bool RecordStore::deleteRecord(int k)
         m_fd = temp;
         dropCache();
         m_size = size - cut;
-        m_dataEnd -= cut;
     }
 
     RecordCount = std::max(RecordCount - 1, 1);
     CurrentRecord = std::min(CurrentRecord, RecordCount);
 
     // The note is gone from the file either way; only the rename's durability is in doubt.
-    if (rewrite && !FileOps::syncDirectory(m_folder))
+    if (rewrite && !FileOps::syncDirectory(QFileInfo(notesPath()).absolutePath()))
         fail(QStringLiteral("The note was deleted, but the folder of Notes.dat could not be flushed to the disk"), errno);
     return true;
 }

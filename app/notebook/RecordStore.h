@@ -5,15 +5,21 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
+
 // The note file "Notes.dat" in one folder and the counters the main window works
 // with. Every failing operation returns false, leaves the file as it was and
 // puts a sentence for the user into lastError().
 //
-// A file whose length is not a whole number of records loses no byte: a
-// partly present last record reads with its missing bytes as zero, and bytes
-// beyond the counted records (less than half a record) are kept but not shown.
-// They move along behind a note appended over them and stay at the end of the
-// file through a delete.
+// The store always leaves Notes.dat as whole records. When opening finds a
+// file whose length is not a whole number of records, the count decides: a
+// partly present last record that the count includes is completed with zero
+// bytes, and bytes the count leaves out are moved into a file of their own
+// beside Notes.dat (notice() then tells the user where), so that they never
+// turn into a note and are never lost.
+//
+// When "Notes.dat" is a symbolic link the store works on the real file: the
+// delete rewrites it beside that file and renames over it, so the link stays.
 class RecordStore
 {
 public:
@@ -23,7 +29,14 @@ public:
     RecordStore &operator=(const RecordStore &) = delete;
 
     // Opens (creating when absent) and counts: CurrentRecord = 1, RecordCount >= 1.
+    // Refuses a file of more notes than RecordCount can count, and a link
+    // that leads nowhere.
     bool openAndCount();
+    // After a successful open: a sentence for the user when bytes that made
+    // no whole note were moved out of Notes.dat, otherwise empty.
+    QString notice() const { return m_notice; }
+    // The number of whole records the file holds now (0 for an empty file).
+    qint64 storedRecords() const { return m_size / RecordLength; }
     bool isOpen() const { return m_fd >= 0; }
     // Record k into WorkingNote; past the end reads nothing and succeeds.
     bool readRecord(int k) { return readRecord(k, WorkingNote); }
@@ -39,7 +52,7 @@ public:
     {
         const qint64 offset = (qint64(k) - 1) * RecordLength;
         if (k >= 1 && offset >= m_cacheOffset && offset + RecordLength <= m_cacheOffset + m_cacheLength
-            && offset + RecordLength <= m_dataEnd) {
+            && offset + RecordLength <= m_size) {
             bytes = m_cache.constData() + (offset - m_cacheOffset);
             return true;
         }
@@ -57,8 +70,13 @@ public:
     bool deleteRecord(int k);
 
     QString lastError() const { return m_lastError; }
+    // The note file as the store works on it (a link's real file, once opened),
+    // and the temporary file of the delete beside it.
     QString notesPath() const;
     QString tempPath() const;
+
+    // The most notes the counters can number.
+    static constexpr qint32 MaxRecords = std::numeric_limits<qint32>::max();
 
     static constexpr qint32 RecordLength = NoteRecord::Size;
     NoteRecord WorkingNote;
@@ -72,14 +90,16 @@ private:
     bool peekUncached(int k, const char *&bytes);
     void dropCache() { m_cacheLength = 0; }
     bool restoreAfterFailedWrite(qint64 offset, const QByteArray &before, qint64 oldSize);
+    bool failWrite(const QString &what, int error, qint64 offset, const QByteArray &before, qint64 oldSize);
+    bool makeWhole(int fd, qint64 size, qint64 whole);
 
     QString m_folder;
+    QString m_path; // the real Notes.dat once opened
+    QString m_notice;
     int m_fd = -1; // NotesFile
     QString m_lastError;
-    // The file's length, and where the shown records end: bytes from there
-    // to the file's end are the hidden tail (dataEnd == size when there is none).
+    // The file's length: a whole number of records.
     qint64 m_size = 0;
-    qint64 m_dataEnd = 0;
     // Read-ahead of whole blocks of records for scans; dropped on every change.
     QByteArray m_cache;
     qint64 m_cacheOffset = 0;

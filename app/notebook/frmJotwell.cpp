@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <cmath>
 
@@ -112,6 +113,8 @@ void frmJotwell::Form_Load()
         return;
     }
     m_loaded = true;
+    if (!m_store->notice().isEmpty())
+        warn(m_store->notice());
     ShowCurrentRecord();
     loadCategories();
 }
@@ -125,14 +128,22 @@ bool frmJotwell::ShowCurrentRecord()
     }
     m_screenHoldsCurrent = true;
     const NoteRecord &note = m_store->WorkingNote;
+    m_shownNote = note;
     // A stored date that no date box can show (not a number, out of range)
-    // leaves the box empty; saving then asks for a date.
+    // leaves the box empty; saving it untouched keeps the stored date.
     const bool showable = std::isfinite(note.NoteDate) && DateValue::isValid(note.NoteDate);
     txtDate->setText(showable ? m_locale.generalDate(note.NoteDate) : QString());
     cboCategory->setEditText(FixedText::trimSpaces(note.Category));
     txtContact->setText(FixedText::trimSpaces(note.Contact));
     txtInterval->setText(QString::number(note.Interval));
-    txtNotes->setPlainText(FixedText::trimSpaces(note.Notes));
+    // CR LF, LF and a lone CR each show as one line break.
+    QString notes = FixedText::trimSpaces(note.Notes);
+    notes.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    txtNotes->setPlainText(notes);
+    m_shownDate = txtDate->text();
+    m_shownCategory = cboCategory->currentText();
+    m_shownContact = txtContact->text();
+    m_shownNotes = notesText();
     // Text wider than its box shows from its start, not scrolled to the end
     // where a date like "12/7/2026 6:00:00 PM" would read "2/7/2026 ...".
     for (QLineEdit *box : {txtDate, txtContact, txtInterval})
@@ -149,8 +160,9 @@ bool frmJotwell::SaveCurrentRecord()
                 "Move to another note, or start Jotwell again.").arg(m_store->CurrentRecord));
         return false;
     }
-    const std::optional<double> date = m_locale.parse(txtDate->text());
-    if (!date || !DateValue::isValid(*date)) {
+    const bool dateTouched = txtDate->text() != m_shownDate;
+    const std::optional<double> date = dateTouched ? m_locale.parse(txtDate->text()) : m_shownNote.NoteDate;
+    if (dateTouched && (!date || !DateValue::isValid(*date))) {
         warn(tr("\"%1\" is not a date. Please enter the note's date, for example %2.\nThe note was not saved.")
                  .arg(txtDate->text(), m_locale.shortDate(Clock::today())));
         txtDate->setFocus();
@@ -164,11 +176,15 @@ bool frmJotwell::SaveCurrentRecord()
         return false;
     }
     NoteRecord &note = m_store->WorkingNote;
+    // An untouched box stores the field as it was, less the spaces around it.
+    const auto keptOr = [](const QString &shown, const QString &now, const QString &stored) {
+        return now == shown ? FixedText::trimSpaces(stored) : now;
+    };
     note.NoteDate = *date;
-    note.Category = cboCategory->currentText();
-    note.Contact = txtContact->text();
+    note.Category = keptOr(m_shownCategory, cboCategory->currentText(), m_shownNote.Category);
+    note.Contact = keptOr(m_shownContact, txtContact->text(), m_shownNote.Contact);
     note.Interval = *interval;
-    note.Notes = txtNotes->toPlainText();
+    note.Notes = keptOr(m_shownNotes, notesText(), m_shownNote.Notes);
     note.Reminder = checkValue(chkReminder);
     note.FollowUp = checkValue(chkFollowUp);
     if (!m_store->writeRecord(m_store->CurrentRecord)) {
@@ -288,6 +304,14 @@ bool frmJotwell::eventFilter(QObject *watched, QEvent *event)
 void frmJotwell::showNoteError(const QString &text)
 {
     Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Critical, AppTitle);
+}
+
+QString frmJotwell::notesText() const
+{
+    // The raw text keeps a non-breaking space, which the plain text turns into a space.
+    QString text = txtNotes->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n")).replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
 }
 
 void frmJotwell::warn(const QString &text)

@@ -81,6 +81,8 @@ private:
     // One pass of the reminder scan over every note.
     void runReminderPass();
     void showNoteError(const QString &text);
+    // The note text box's contents as stored text: line breaks as CR LF.
+    QString notesText() const;
     void warn(const QString &text);
 
     QString m_folder;
@@ -93,6 +95,15 @@ private:
     // failed after a delete or a failed append): saving them then would put
     // one note's text over another.
     bool m_screenHoldsCurrent = true;
+    // The note as read for the screen and the texts the controls got from it.
+    // A save keeps the stored bytes of every field whose control still shows
+    // the same text, so what the user did not touch is written back as it was
+    // (a damaged date, a line break of another form, a byte the boxes change).
+    NoteRecord m_shownNote;
+    QString m_shownDate;
+    QString m_shownCategory;
+    QString m_shownContact;
+    QString m_shownNotes;
     // Category.cat is written back only when it was read: a list that failed
     // to load would otherwise replace the user's file with nothing.
     bool m_categoriesRead = false;

@@ -39,6 +39,10 @@ bool isDue(const char *recordBytes, double today)
 
 bool runPass(RecordStore &store, double today, const std::function<void()> &onDue)
 {
+    // A file without notes has nothing to remind of, whatever WorkingNote
+    // still holds (the note just deleted, say).
+    if (store.storedRecords() == 0)
+        return true;
     const qint32 count = store.RecordCount;
     // The texts of a record are converted into WorkingNote only when someone
     // looks at it: for a due note, past the end, and at the end of the pass.

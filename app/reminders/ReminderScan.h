@@ -22,7 +22,8 @@ bool isDue(const char *recordBytes, double today);
 // store.WorkingNote in turn (a record past the end reads nothing, so the note
 // read before is examined once more) and calls onDue for every due note,
 // going on only when it returns. onDue sees the note in store.WorkingNote and
-// may run any command (a delete included). Returns false when a read failed;
+// may run any command (a delete included). A pass over a file that holds no
+// note examines none. Returns false when a read failed;
 // the pass then stops and store.lastError() says why.
 bool runPass(RecordStore &store, double today, const std::function<void()> &onDue);
 

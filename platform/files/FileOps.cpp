@@ -25,6 +25,7 @@ int FileOps::fdatasync(int fd) { return ::fdatasync(fd); }
 int FileOps::fstat(int fd, struct stat *status) { return ::fstat(fd, status); }
 int FileOps::lstat(const char *path, struct stat *status) { return ::lstat(path, status); }
 int FileOps::ftruncate(int fd, off_t length) { return ::ftruncate(fd, length); }
+int FileOps::fchmod(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 int FileOps::rename(const char *from, const char *to) { return ::rename(from, to); }
 int FileOps::unlink(const char *path) { return ::unlink(path); }
 int FileOps::flock(int fd, int operation) { return ::flock(fd, operation); }

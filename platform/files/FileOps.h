@@ -25,6 +25,7 @@ public:
     virtual int fstat(int fd, struct stat *status);
     virtual int lstat(const char *path, struct stat *status);
     virtual int ftruncate(int fd, off_t length);
+    virtual int fchmod(int fd, mode_t mode);
     virtual int rename(const char *from, const char *to);
     virtual int unlink(const char *path);
     virtual int flock(int fd, int operation);

@@ -1,6 +1,7 @@
 #include "platform/files/SafeReplace.h"
 
 #include "platform/files/FileOps.h"
+#include "platform/files/LinkTarget.h"
 
 #include <QFileInfo>
 
@@ -43,15 +44,34 @@ int createTemp(const QString &tempPath, mode_t mode, QString *error)
     }
     // Exclusive: if anything took the name since, we fail instead of writing through it.
     const int fd = ops.open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0 && error)
-        *error = sentence(QStringLiteral("The temporary file %1 could not be created").arg(fileName(tempPath)), errno);
+    if (fd < 0) {
+        if (error)
+            *error = sentence(QStringLiteral("The temporary file %1 could not be created").arg(fileName(tempPath)), errno);
+        return -1;
+    }
+    // The umask narrowed the mode given to open; the new file is to have it exactly.
+    if (ops.fchmod(fd, mode) != 0) {
+        const int failure = errno;
+        ops.close(fd);
+        ops.unlink(path.constData());
+        if (error)
+            *error = sentence(QStringLiteral("The permissions of the temporary file %1 could not be set").arg(fileName(tempPath)), failure);
+        return -1;
+    }
     return fd;
 }
 
-bool writeFile(const QString &path, const QByteArray &data, QString *error)
+bool writeFile(const QString &givenPath, const QByteArray &data, QString *error)
 {
     FileOps &ops = FileOps::instance();
-    const QString name = fileName(path);
+    const QString name = fileName(givenPath);
+    // A linked file is replaced where it really lives; the link itself stays.
+    QString path;
+    if (!LinkTarget::resolve(givenPath, &path, error)) {
+        if (error)
+            *error += QStringLiteral(" %1 was not written.").arg(name);
+        return false;
+    }
     const QString tempPath = path + QStringLiteral(".tmp");
     const QByteArray encodedTemp = FileOps::encodePath(tempPath);
 

@@ -1,6 +1,8 @@
 #include "notebook/InstanceLock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +47,55 @@ private slots:
         first.release();
         QVERIFY(otherProcessAcquires(dir.path()));
         QVERIFY(second.acquire());
+    }
+
+    // Folders whose Notes.dat links to one file share one writer.
+    void foldersLinkedToOneFileShareTheLock()
+    {
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        for (const char *folder : {"real", "a", "b"})
+            QVERIFY(root.mkdir(folder));
+        QFile real(root.filePath("real/Notes.dat"));
+        QVERIFY(real.open(QIODevice::WriteOnly));
+        real.close();
+        QVERIFY(QFile::link(real.fileName(), root.filePath("a/Notes.dat")));
+        QVERIFY(QFile::link(real.fileName(), root.filePath("b/Notes.dat")));
+        InstanceLock first(root.filePath("a"));
+        QVERIFY(first.acquire());
+        QVERIFY(!otherProcessAcquires(root.filePath("b")));
+        QVERIFY(!otherProcessAcquires(root.filePath("real")));
+    }
+
+    // The program itself: a second one started in the same folder refuses,
+    // says why and leaves the first running.
+    void programStartedTwiceInOneFolder()
+    {
+        QTemporaryDir dir;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.setWorkingDirectory(dir.path());
+        first.start(JOTWELL_PATH, {});
+        QVERIFY(first.waitForStarted());
+        // Running once it holds the lock and has created its note file.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("Notes.dat")) && !otherProcessAcquires(dir.path()), 20000);
+
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.setWorkingDirectory(dir.path());
+        second.start(JOTWELL_PATH, {});
+        QVERIFY(second.waitForStarted());
+        // It waits on its message box for the user; the message is on its error output too.
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains("Jotwell is already running in this folder"),
+                                 20000);
+        QCOMPARE(first.state(), QProcess::Running);
+        second.kill();
+        second.waitForFinished();
+        first.kill();
+        first.waitForFinished();
     }
 
     void lockFileThatIsALinkIsRefused()

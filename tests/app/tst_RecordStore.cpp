@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,33 +145,165 @@ private slots:
         QCOMPARE(QByteArray(raw + 122, 122), QByteArray(122, '\0'));
     }
 
-    // Bytes beyond the counted records are not shown, and neither an append
-    // over them nor a delete loses them.
-    void hiddenTailSurvivesAppendAndDelete()
+    // Bytes the count leaves out never become a note and are never lost: they
+    // are moved into a file beside Notes.dat. A partial record the count takes
+    // in is completed with zero bytes. Either way the file is whole records,
+    // so appending and deleting keep whole notes.
+    void fragmentNeverBecomesANote_data()
+    {
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<int>("fragment");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("keptAside");
+        QTest::newRow("half a record after an even count") << 2 << 122 << 2 << true;
+        QTest::newRow("half a record after an odd count") << 1 << 122 << 2 << false;
+        QTest::newRow("a few bytes") << 2 << 1 << 2 << true;
+        QTest::newRow("all but a byte") << 2 << 243 << 3 << false;
+        QTest::newRow("nothing but a fragment") << 0 << 100 << 1 << true;
+    }
+    void fragmentNeverBecomesANote()
+    {
+        QFETCH(int, whole);
+        QFETCH(int, fragment);
+        QFETCH(int, count);
+        QFETCH(bool, keptAside);
+        QTemporaryDir dir;
+        const QByteArray tail = QByteArray(fragment, 'Z');
+        QVERIFY(writeFile(dir.filePath("Notes.dat"), notes(whole) + tail));
+        {
+            RecordStore store(dir.path());
+            QVERIFY(store.openAndCount());
+            QCOMPARE(store.RecordCount, count);
+            const QString aside = dir.filePath("Notes.dat.fragment");
+            QCOMPARE(QFile::exists(aside), keptAside);
+            QCOMPARE(!store.notice().isEmpty(), keptAside);
+            if (keptAside) {
+                QCOMPARE(readFile(aside), tail);
+                QVERIFY(store.notice().contains(aside));
+            }
+            QCOMPARE(readFile(store.notesPath()).size(), qMax(whole, keptAside ? whole : count) * 244);
+            // New: the blank note is appended after the counted notes.
+            store.WorkingNote = NoteRecord();
+            store.WorkingNote.Contact = "blank";
+            QVERIFY(store.writeRecord(count + 1));
+            QCOMPARE(readFile(store.notesPath()).size(), (count + 1) * 244);
+            QVERIFY(store.deleteRecord(1));
+        }
+        RecordStore again(dir.path());
+        QVERIFY(again.openAndCount());
+        QCOMPARE(again.RecordCount, count);
+        QVERIFY(again.notice().isEmpty());
+        QVERIFY(again.readRecord(count));
+        QCOMPARE(again.WorkingNote.Contact.trimmed(), QString("blank"));
+        QVERIFY(!QFile::exists(dir.filePath("Notes.dat.fragment.2")));
+    }
+
+    // A sparse file of 2^31 - 1 notes is the most that can be counted; one
+    // more is refused and left as it is.
+    void countAtItsLimit_data()
+    {
+        QTest::addColumn<qint64>("records");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("2^31 - 1") << qint64(2147483647) << true;
+        QTest::newRow("2^31") << qint64(2147483648) << false;
+    }
+    void countAtItsLimit()
+    {
+        QFETCH(qint64, records);
+        QFETCH(bool, opens);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Notes.dat");
+        QVERIFY(writeFile(path, {}));
+        QVERIFY(::truncate(QFile::encodeName(path).constData(), off_t(records * 244)) == 0);
+        RecordStore store(dir.path());
+        QCOMPARE(store.openAndCount(), opens);
+        if (opens)
+            QCOMPARE(store.RecordCount, 2147483647);
+        else
+            QVERIFY(store.lastError().contains("2147483647"));
+        QCOMPARE(QFileInfo(path).size(), records * 244);
+    }
+
+    // A Notes.dat that links to a file elsewhere: the delete rewrites the real
+    // file beside itself and the link stays; a link to nothing is refused.
+    void linkedNotesFile()
     {
         QTemporaryDir dir;
-        const QByteArray tail = numbered(9).left(100);
-        QVERIFY(writeFile(dir.filePath("Notes.dat"), notes(2) + tail));
+        QVERIFY(QDir(dir.path()).mkdir("synced"));
+        const QString real = dir.filePath("synced/Notes.dat");
+        QVERIFY(writeFile(real, notes(3)));
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                                | QFile::ReadOther | QFile::WriteOther));
+        QVERIFY(QDir(dir.path()).mkdir("work"));
+        const QString link = dir.filePath("work/Notes.dat");
+        QVERIFY(QFile::link(real, link));
+        RecordStore store(dir.filePath("work"));
+        QVERIFY(store.openAndCount());
+        QVERIFY(store.deleteRecord(2));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(real), numbered(1) + numbered(3));
+        QVERIFY(!QFile::exists(dir.filePath("work/Notes.tmp")));
+        // The rewrite keeps the old file's permissions, not the umask's.
+        QCOMPARE(QFileInfo(real).permissions() & 0x0666, QFileDevice::Permissions(0x0666));
+        store.WorkingNote.Contact = "after";
+        QVERIFY(store.writeRecord(3));
+        QCOMPARE(readFile(real).size(), 3 * 244);
+
+        QVERIFY(QFile::link(dir.filePath("nowhere/Notes.dat"), dir.filePath("Notes.dat")));
+        RecordStore dangling(dir.path());
+        QVERIFY(!dangling.openAndCount());
+        QVERIFY(dangling.lastError().contains("does not exist"));
+        QVERIFY(!QFile::exists(dir.filePath("nowhere")));
+    }
+
+    // A note whose write fails and whose old bytes cannot be put back either
+    // is reported as possibly damaged, not merely as unsaved.
+    void failedRollbackIsReported()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("Notes.dat"), notes(2)));
         RecordStore store(dir.path());
         QVERIFY(store.openAndCount());
-        QCOMPARE(store.RecordCount, 2);
-        store.WorkingNote = NoteRecord();
-        store.WorkingNote.Contact = "blank";
-        QVERIFY(store.readRecord(3)); // what New does: past the shown records, nothing read
-        QCOMPARE(store.WorkingNote.Contact, QString("blank"));
-        ++store.RecordCount;
-        QVERIFY(store.writeRecord(3));
-        QByteArray file = readFile(store.notesPath());
-        QCOMPARE(file.size(), 3 * 244 + tail.size());
-        QCOMPARE(file.left(488), notes(2));
-        QCOMPARE(file.mid(488 + 18, 20), QByteArray("blank").leftJustified(20, ' '));
-        QCOMPARE(file.mid(732), tail);
+        FaultyFileOps faults;
+        faults.failFrom(2, EIO); // the read of the old bytes passes, every write after fails
+        ScopedFileOps use(&faults);
+        QVERIFY(!store.writeRecord(2));
+        QVERIFY(store.lastError().contains("failed as well"));
+        QVERIFY(store.lastError().contains("note 2"));
+        faults.reset();
+        faults.failCall(3, EIO); // only the flush of the note fails; putting back succeeds
+        QVERIFY(!store.writeRecord(2));
+        QVERIFY(!store.lastError().contains("failed as well"));
+    }
 
+    // The flush of the file written follows its last write and comes before
+    // the rename; a new Notes.dat's folder is flushed as well.
+    void flushesComeInOrder()
+    {
+        QTemporaryDir dir;
+        FaultyFileOps faults;
+        ScopedFileOps use(&faults);
+        RecordStore store(dir.path());
+        QVERIFY(store.openAndCount());
+        const QString folder = QFileInfo(dir.path()).fileName();
+        QStringList trace = faults.trace();
+        QVERIFY(trace.indexOf("fsync " + folder) > trace.indexOf("open Notes.dat"));
+
+        faults.reset();
+        store.WorkingNote.Contact = "one";
+        QVERIFY(store.writeRecord(1));
+        QVERIFY(store.writeRecord(2));
+        trace = faults.trace();
+        QVERIFY(trace.lastIndexOf("fdatasync Notes.dat") > trace.lastIndexOf("pwrite Notes.dat"));
+
+        faults.reset();
         QVERIFY(store.deleteRecord(1));
-        file = readFile(store.notesPath());
-        QCOMPARE(file.size(), 2 * 244 + tail.size());
-        QCOMPARE(file.left(244), numbered(2));
-        QCOMPARE(file.mid(488), tail);
+        trace = faults.trace();
+        const qsizetype rename = trace.indexOf("rename Notes.tmp Notes.dat");
+        QVERIFY(rename > 0);
+        QVERIFY(trace.lastIndexOf("pwrite Notes.tmp") < trace.indexOf("fsync Notes.tmp"));
+        QVERIFY(trace.indexOf("fsync Notes.tmp") < rename);
+        QVERIFY(trace.lastIndexOf("fsync " + folder) > rename);
     }
 
     void deleteCases_data()

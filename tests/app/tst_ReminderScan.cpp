@@ -83,11 +83,15 @@ private slots:
         QCOMPARE(calls, 3);
     }
 
-    void emptyFileExaminesTheZeroNote()
+    // The only note was deleted: WorkingNote still holds it, due, but the
+    // file holds nothing to remind of.
+    void emptyFileExaminesNoNote()
     {
         QTemporaryDir dir;
         RecordStore store(dir.path());
         QVERIFY(store.openAndCount());
+        store.WorkingNote.NoteDate = Tenth;
+        store.WorkingNote.Reminder = 1;
         int calls = 0;
         QVERIFY(ReminderScan::runPass(store, Tenth, [&] { ++calls; }));
         QCOMPARE(calls, 0);

@@ -4,11 +4,13 @@
 #include "platform/dates/LocaleServices.h"
 #include "platform/widgets/UpDown.h"
 #include "support/FaultyFileOps.h"
+#include "support/NoteBytes.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <cerrno>
 #include <limits>
@@ -27,8 +29,9 @@ private slots:
     void savedTextIsCutAndTrimmed();
     void followUpFlagsStayAsStored();
     void boxesShowTheStartOfTheirText();
-    void damagedNoteIsShownWithoutItsDate_data();
-    void damagedNoteIsShownWithoutItsDate();
+    void untouchedNoteIsWrittenBackAsStored_data();
+    void untouchedNoteIsWrittenBackAsStored();
+    void editedTextIsStoredWithCrLf();
     void intervalIsRoundedOrRefused_data();
     void intervalIsRoundedOrRefused();
     void invalidNoteIsNeverWritten_data();
@@ -249,32 +252,78 @@ void tst_frmJotwell::boxesShowTheStartOfTheirText()
         QCOMPARE(s.control<QLineEdit>(name)->cursorPosition(), 0);
 }
 
-void tst_frmJotwell::damagedNoteIsShownWithoutItsDate_data()
+namespace {
+
+QByteArray withDateBits(QByteArray record, quint64 bits)
 {
-    QTest::addColumn<double>("date");
-    QTest::addColumn<qint16>("flag");
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << qint16(1);
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << qint16(0);
-    QTest::newRow("after 9999") << 3e6 << qint16(7);
-    QTest::newRow("before year 100") << -7e5 << qint16(-1);
+    for (int i = 0; i < 8; ++i)
+        record[i] = char(bits >> (8 * i));
+    return record;
 }
 
-void tst_frmJotwell::damagedNoteIsShownWithoutItsDate()
+} // namespace
+
+// Moving over a note whose boxes were not touched writes it back byte for
+// byte, whatever the boxes make of it; a damaged date never holds the user.
+void tst_frmJotwell::untouchedNoteIsWrittenBackAsStored_data()
 {
-    QFETCH(double, date);
-    QFETCH(qint16, flag);
-    Note note = sample("Ann", "still here");
-    note.date = date;
-    note.followUp = flag;
-    JotwellSession s({note});
-    s.open();
-    QCOMPARE(s.text("txtDate"), QString());
-    QCOMPARE(s.text("txtContact"), QStringLiteral("Ann"));
-    QCOMPARE(s.noteText(), QStringLiteral("still here"));
-    const QByteArray before = s.bytes();
+    using NoteBytes::record;
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("dateShown");
+    QTest::addColumn<QString>("shownText");
+    QTest::addColumn<Qt::CheckState>("boxes");
+    const QByteArray plain = record(45352, "Work", "Ann", 1, "still here");
+    QTest::newRow("date not a number") << withDateBits(plain, 0x7ff4000000000001ULL) << false << "still here" << Qt::Unchecked;
+    QTest::newRow("date infinite") << withDateBits(plain, 0x7ff0000000000000ULL) << false << "still here" << Qt::Unchecked;
+    QTest::newRow("date after 9999") << record(3e6, "", "Ann", 1, "still here") << false << "still here" << Qt::Unchecked;
+    QTest::newRow("date before year 100") << record(-7e5, "", "Ann", 1, "still here") << false << "still here" << Qt::Unchecked;
+    QTest::newRow("line breaks CR LF, LF, CR")
+        << record(45352.25, "", "Ann", 1, "one\r\ntwo\nthree\rfour") << true << "one\ntwo\nthree\nfour" << Qt::Unchecked;
+    QTest::newRow("non-breaking space and an unassigned byte")
+        << record(45352, "Caf\xe9\xa0", "Ann\xa0Lee", 1, "a\xa0" "b\x81") << true << "a b\u0081" << Qt::Unchecked;
+    QTest::newRow("greyed check boxes") << record(45352, "", "Ann", 1, "grey", 2, 2) << true << "grey" << Qt::PartiallyChecked;
+}
+
+void tst_frmJotwell::untouchedNoteIsWrittenBackAsStored()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, dateShown);
+    QFETCH(QString, shownText);
+    QFETCH(Qt::CheckState, boxes);
+    const QByteArray file = stored + NoteBytes::numbered(2);
+    JotwellSession s;
+    NoteFiles::writeBytes(s.notesPath(), file);
+    frmJotwell &form = s.open();
+    QCOMPARE(s.text("txtDate").isEmpty(), !dateShown);
+    QCOMPARE(s.noteText(), shownText);
+    QCOMPARE(s.control<QCheckBox>("chkReminder")->checkState(), boxes);
+    s.click("cmdNext");
+    QCOMPARE(form.currentRecord(), 2);
+    s.click("cmdPrevious");
     s.click("cmdSave");
-    QCOMPARE(s.bytes(), before);
-    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(s.messageTexts(), QStringList());
+    QCOMPARE(s.bytes(), file);
+    QCOMPARE(s.control<QCheckBox>("chkFollowUp")->checkState(), boxes);
+}
+
+// Edited text is stored with CR LF line breaks, each counting two of the
+// 200 bytes, and keeps the bytes the plain text form would lose.
+void tst_frmJotwell::editedTextIsStoredWithCrLf()
+{
+    JotwellSession s;
+    NoteFiles::writeBytes(s.notesPath(), NoteBytes::record(45352, "", "Ann", 1, "one\rtwo\xa0"));
+    s.open();
+    auto *text = s.control<QPlainTextEdit>("txtNotes");
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("x"));
+    s.click("cmdSave");
+    QCOMPARE(s.bytes().mid(40, 200), QByteArray("one\r\ntwo\xa0\r\nx").leftJustified(200, ' '));
+
+    text->setPlainText(QStringLiteral("ab\n").repeated(70));
+    s.click("cmdSave");
+    QCOMPARE(s.bytes().mid(40, 200), QByteArray("ab\r\n").repeated(50));
+    QCOMPARE(s.bytes().size(), 244);
 }
 
 void tst_frmJotwell::intervalIsRoundedOrRefused_data()

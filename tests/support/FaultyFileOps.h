@@ -2,6 +2,7 @@
 
 #include "platform/files/FileOps.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <functional>
@@ -30,6 +31,10 @@ public:
     int calls() const { return m_calls; }
     // The names of the calls made, in order ("open", "pwrite", ...).
     QStringList log() const { return m_log; }
+    // The same calls with what each worked on: "pwrite Notes.tmp",
+    // "fsync Notes.tmp", "rename Notes.tmp Notes.dat" (file names only; a
+    // descriptor is named after the file it was opened on).
+    QStringList trace() const { return m_trace; }
 
     int open(const char *path, int flags, mode_t mode) override;
     int close(int fd) override;
@@ -40,6 +45,7 @@ public:
     int fstat(int fd, struct stat *status) override;
     int lstat(const char *path, struct stat *status) override;
     int ftruncate(int fd, off_t length) override;
+    int fchmod(int fd, mode_t mode) override;
     int rename(const char *from, const char *to) override;
     int unlink(const char *path) override;
     int flock(int fd, int operation) override;
@@ -47,6 +53,8 @@ public:
 private:
     // Counts the call; true when it is to fail (errno is then set).
     bool fails(const char *name);
+    bool fails(const char *name, int fd);
+    bool fails(const char *name, const char *path, const char *to = nullptr);
     bool shortens() const { return m_calls == m_shortCall; }
 
     FileOps m_system;
@@ -56,6 +64,8 @@ private:
     int m_failError = 0;
     int m_shortCall = 0;
     QStringList m_log;
+    QStringList m_trace;
+    QHash<int, QString> m_fdNames;
 };
 
 // Installs file operations for the life of the object, then restores the ones before.
