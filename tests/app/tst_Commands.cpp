@@ -3,7 +3,10 @@
 #include "platform/dates/LocaleServices.h"
 #include "support/FaultyFileOps.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
+#include <unistd.h>
 #include <functional>
 
 using NoteFiles::Note;
@@ -59,6 +62,8 @@ private slots:
     void newFailureKeepsCountersTrueToTheFile();
     void deleteFailureAtAnyStepLeavesTheFile();
     void unreadableNoteAfterDeleteIsNotSavedOverAnother();
+    void newAtTheCountLimitIsRefused();
+    void fragmentIsReportedOnceAndNeverShown();
 };
 
 void tst_Commands::newAppendsABlankNoteDatedToday_data()
@@ -375,6 +380,52 @@ void tst_Commands::unreadableNoteAfterDeleteIsNotSavedOverAnother()
     s.click("cmdSave");
     QCOMPARE(s.notes().at(0).contact.trimmed(), QStringLiteral("Anne"));
     QCOMPARE(s.notes().at(1).contact.trimmed(), QStringLiteral("Cid"));
+}
+
+
+// With 2^31 - 1 notes (a sparse file) New refuses and overwrites nothing.
+void tst_Commands::newAtTheCountLimitIsRefused()
+{
+    JotwellSession s;
+    const qint64 size = qint64(2147483647) * 244;
+    QVERIFY(::truncate(QFile::encodeName(s.notesPath()).constData(), off_t(size)) == 0);
+    frmJotwell &form = s.open();
+    QCOMPARE(form.recordCount(), 2147483647);
+    s.type("txtContact", QStringLiteral("typed"));
+    s.click("cmdNew");
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("2147483647")));
+    QCOMPARE(form.recordCount(), 2147483647);
+    QCOMPARE(form.currentRecord(), 1);
+    QCOMPARE(QFileInfo(s.notesPath()).size(), size);
+    QFile file(s.notesPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(244), QByteArray(244, '\0'));
+    QVERIFY(file.seek(size - 244));
+    QCOMPARE(file.read(244), QByteArray(244, '\0'));
+}
+
+// Half a note after an even count is left out by the count: it is moved
+// aside with one message, and the next New appends a whole note.
+void tst_Commands::fragmentIsReportedOnceAndNeverShown()
+{
+    JotwellSession s(named({"Ann", "Bob"}));
+    const QByteArray notes = s.bytes();
+    QFile file(s.notesPath());
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(QByteArray(122, 'Z'));
+    file.close();
+    s.open();
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Notes.dat.fragment")));
+    s.click("cmdNew");
+    QCOMPARE(s.notes().size(), 3);
+    QCOMPARE(s.bytes().size(), 3 * 244);
+    QCOMPARE(s.bytes().left(488), notes);
+    s.form.reset();
+    frmJotwell &again = s.open();
+    QCOMPARE(s.messages().size(), 1);
+    QCOMPARE(again.recordCount(), 3);
 }
 
 QTEST_MAIN(tst_Commands)

@@ -96,6 +96,7 @@ private slots:
     void deleteInAReminderDeletesTheNoteOnScreen();
     void noteDeletedDuringAPass();
     void readErrorInAPassIsShownOnce();
+    void realTimerRemindsAndADeletedNoteNeverAgain();
 };
 
 void tst_frmReminder::windowLayout()
@@ -301,6 +302,25 @@ void tst_frmReminder::noteDeletedDuringAPass()
     QCOMPARE(driver.contacts(), (QStringList{"Ann", "Cid", "Cid"}));
     QCOMPARE(s.notes().size(), 2);
     QCOMPARE(form.recordCount(), 2);
+}
+
+// The running timer starts the pass; after the only note is deleted from its
+// reminder window the later passes find an empty file and remind of nothing,
+// though the window still shows the deleted note.
+void tst_frmReminder::realTimerRemindsAndADeletedNoteNeverAgain()
+{
+    JotwellSession s({due("Ann", Mar10)});
+    frmJotwell &form = s.open(true);
+    auto *timer = form.findChild<QTimer *>(QStringLiteral("tmrReminder"));
+    QVERIFY(timer && timer->isActive());
+    timer->setInterval(20);
+    s.dialogs->queueAnswer(Dialogs::Answer::Yes);
+    ReminderDriver driver(s, {"delete"});
+    QTRY_COMPARE(driver.seen.size(), 1);
+    QCOMPARE(s.bytes().size(), 0);
+    QTest::qWait(300);
+    QCOMPARE(driver.seen.size(), 1);
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Ann"));
 }
 
 void tst_frmReminder::readErrorInAPassIsShownOnce()
