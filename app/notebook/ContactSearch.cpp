@@ -35,7 +35,57 @@ const std::array<UpperCase, 256> &upperCaseOfByte()
     return table;
 }
 
+// Each byte's upper case as one byte of the code page, or -1 when it is not one.
+const std::array<qint16, 256> &upperByteOfByte()
+{
+    static const std::array<qint16, 256> table = [] {
+        std::array<qint16, 256> upper;
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            const QString text = FixedText::fromCodePage(QByteArrayView(&c, 1)).toUpper();
+            const QByteArray encoded = FixedText::toCodePage(text);
+            const bool single = text.size() == 1 && FixedText::fromCodePage(encoded) == text;
+            upper[size_t(byte)] = single ? qint16(uchar(encoded.at(0))) : qint16(-1);
+        }
+        return upper;
+    }();
+    return table;
+}
+
 } // namespace
+
+ContactSearch::Matcher::Matcher(const QString &upperAnswer)
+    : m_upper(upperAnswer), m_bytes(FixedText::toCodePage(upperAnswer))
+{
+    m_encodable = FixedText::fromCodePage(m_bytes) == upperAnswer;
+}
+
+bool ContactSearch::Matcher::matches(const char *contactField) const
+{
+    if (!m_encodable)
+        return contactMatches(contactField, m_upper);
+    const auto &upper = upperByteOfByte();
+    const auto *begin = reinterpret_cast<const uchar *>(contactField);
+    const uchar *end = begin + NoteRecord::ContactWidth;
+    while (begin < end && *begin == ' ')
+        ++begin;
+    const auto *answer = reinterpret_cast<const uchar *>(m_bytes.constData());
+    const qsizetype length = m_bytes.size();
+    // Most contacts differ early; decide those before trimming the end.
+    qsizetype at = 0;
+    const uchar *p = begin;
+    for (; p < end && at < length; ++p, ++at) {
+        const qint16 up = upper[*p];
+        if (up != answer[at])
+            return up < 0 ? contactMatches(contactField, m_upper) : false;
+    }
+    if (at < length)
+        return false;
+    // The answer is used up exactly where the contact ends before its padding.
+    while (end > begin && end[-1] == ' ')
+        --end;
+    return p == end;
+}
 
 bool ContactSearch::contactMatches(const char *contactField, const QString &upperAnswer)
 {
@@ -68,7 +118,7 @@ bool ContactSearch::contactMatches(const char *contactField, const QString &uppe
 
 ContactSearch::Result ContactSearch::find(RecordStore &store, const QString &answer)
 {
-    const QString upperAnswer = answer.toUpper();
+    const Matcher matcher(answer.toUpper());
     const qint32 count = store.RecordCount;
     // The scratch record: empty until a record is read into it; past the end
     // of the file it keeps the last record read.
@@ -86,8 +136,7 @@ ContactSearch::Result ContactSearch::find(RecordStore &store, const QString &ans
             result.error = store.lastError();
             return result;
         }
-        const bool matches = record ? contactMatches(record + NoteRecord::ContactOffset, upperAnswer)
-                                    : upperAnswer.isEmpty();
+        const bool matches = record ? matcher.matches(record + NoteRecord::ContactOffset) : answer.isEmpty();
         if (matches) {
             result.record = r;
             return result;

@@ -63,6 +63,9 @@ private slots:
             const QString answer = FixedText::trimSpaces(FixedText::decodeField(QByteArray(1, char(b)))).toUpper();
             QVERIFY2(ContactSearch::contactMatches(bytes.constData(), answer), qPrintable(QString::number(b)));
             QCOMPARE(ContactSearch::contactMatches(bytes.constData(), answer + "X"), false);
+            QVERIFY2(ContactSearch::Matcher(answer).matches(bytes.constData()), qPrintable(QString::number(b)));
+            QCOMPARE(ContactSearch::Matcher(answer + "X").matches(bytes.constData()), false);
+            QVERIFY2(!ContactSearch::Matcher(answer + " ").matches(bytes.constData()), qPrintable(QString::number(b)));
         }
         QRandomGenerator random(12345);
         const QByteArray alphabet("aAbB \xdf\xe9\xc9\xff\x9f\x8a\x9a\xb5");
@@ -76,6 +79,7 @@ private slots:
             const QString answer = i % 2 ? FixedText::fromCodePage(stored).trimmed() : FixedText::fromCodePage(typed);
             const QByteArray bytes = field(stored);
             QCOMPARE(ContactSearch::contactMatches(bytes.constData(), answer.toUpper()), slowMatch(bytes, answer));
+            QCOMPARE(ContactSearch::Matcher(answer.toUpper()).matches(bytes.constData()), slowMatch(bytes, answer));
         }
     }
 
