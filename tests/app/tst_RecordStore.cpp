@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace NoteBytes;
@@ -239,7 +240,10 @@ private slots:
         QVERIFY(QFile::link(real, link));
         RecordStore store(dir.filePath("work"));
         QVERIFY(store.openAndCount());
-        QVERIFY(store.deleteRecord(2));
+        const mode_t umaskBefore = ::umask(022);
+        const bool deleted = store.deleteRecord(2);
+        ::umask(umaskBefore);
+        QVERIFY(deleted);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(readFile(real), numbered(1) + numbered(3));
         QVERIFY(!QFile::exists(dir.filePath("work/Notes.tmp")));

@@ -22,8 +22,14 @@ qint64 roundedCount(qint64 size)
 {
     const qint64 whole = size / 244;
     const qint64 rest = size % 244;
-    qint64 count = whole + (rest > 122 || (rest == 122 && whole % 2 == 1) ? 1 : 0);
-    return count < 1 ? 1 : count;
+    return whole + (rest > 122 || (rest == 122 && whole % 2 == 1) ? 1 : 0);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    check(file.open(QIODevice::ReadOnly));
+    return file.readAll();
 }
 
 } // namespace
@@ -39,10 +45,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
     }
 
+    // Opening leaves whole records: the counted ones, a partial last one
+    // completed with zero bytes; the bytes left out are kept in a file aside.
     RecordStore store(dir.path());
     check(store.openAndCount());
-    check(store.RecordCount == roundedCount(bytes.size()));
-    const qint64 shownEnd = std::min<qint64>(bytes.size(), 244 * qint64(store.RecordCount));
+    const qint64 counted = roundedCount(bytes.size());
+    check(store.RecordCount == std::max<qint64>(counted, 1));
+    const qint64 shownEnd = 244 * counted;
+    QByteArray whole = bytes.left(shownEnd);
+    whole.append(shownEnd - whole.size(), '\0');
+    check(contents(dir.filePath(QStringLiteral("Notes.dat"))) == whole);
+    const QString aside = dir.filePath(QStringLiteral("Notes.dat.fragment"));
+    const bool leftOut = bytes.size() > shownEnd;
+    check(QFile::exists(aside) == leftOut && store.notice().isEmpty() == !leftOut);
+    if (leftOut) {
+        check(contents(aside) == bytes.mid(shownEnd));
+        check(QFile::remove(aside));
+    }
 
     for (int k = 1; k <= store.RecordCount + 1; ++k) {
         char raw[244];
@@ -52,8 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(found == (offset < shownEnd));
         if (!found)
             continue;
-        const qint64 present = std::min<qint64>(244, shownEnd - offset);
-        check(QByteArray(raw, present) == bytes.mid(offset, present));
+        check(QByteArray(raw, 244) == whole.mid(offset, 244));
         // Every byte survives a read into a note and a write back.
         check(NoteRecord::fromBytes(raw).toBytes() == QByteArray(raw, 244));
         check(store.readRecord(k));
@@ -68,8 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qint32 count = store.RecordCount;
     check(store.deleteRecord(1));
     check(store.RecordCount == std::max(count - 1, 1));
-    QFile file(dir.filePath(QStringLiteral("Notes.dat")));
-    check(file.open(QIODevice::ReadOnly));
-    check(file.readAll() == bytes.mid(std::min<qint64>(244, shownEnd)));
+    check(contents(dir.filePath(QStringLiteral("Notes.dat"))) == whole.mid(244));
     return 0;
 }
