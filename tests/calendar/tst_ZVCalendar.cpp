@@ -8,6 +8,7 @@
 #include "platform/objects/StdFont.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::function<void(ZVCalendar &)>)
@@ -121,6 +122,31 @@ private slots:
         cal.setCalScrollArrowsPos(2);
         QCOMPARE(calPanel(cal, "pnlText")->geometry().topLeft(), QPoint(40, 22));
         QCOMPARE(calButton(cal, 2)->geometry().left(), 101);
+    }
+
+    void narrowYearBoxShowsTheStartOfTheYear()
+    {
+        // The default size with the arrows beside the month list leaves the
+        // year box narrower than four digits.
+        m_clock.set(QDateTime(QDate(1997, 4, 4), QTime(12, 0)));
+        ZVCalendar cal;
+        cal.setCalShowDropdownMonth(true);
+        cal.setCalScrollArrowsPos(2);
+        cal.resize(210, 200);
+        cal.show();
+        QLineEdit *year = calYearBox(cal);
+        QCOMPARE(year->text(), QStringLiteral("1997"));
+        QVERIFY(year->width() < year->fontMetrics().horizontalAdvance(QStringLiteral("1997")) + 8);
+        // The caret decides which part of the text is in view.
+        const auto caretX = [year] { return year->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); };
+        QVERIFY2(caretX() <= 4, qPrintable(QString::number(caretX())));
+        cal.NextYear();
+        QCOMPARE(year->text(), QStringLiteral("1998"));
+        QVERIFY(caretX() <= 4);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(year, &focusIn);
+        QCOMPARE(year->selectedText(), QStringLiteral("1998"));
+        QVERIFY(caretX() <= 4);
     }
 
     void narrowControlHasNoNegativeSizes()

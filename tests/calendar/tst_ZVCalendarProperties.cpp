@@ -365,6 +365,25 @@ private slots:
         cal.PreviousYear();
         QCOMPARE(cal.calValue(), calDate(2020, 2, 29));
         QCOMPARE(m_dialogs.messages().size(), 2);
+
+        // An appearance the cells cannot show leaves them in the look they
+        // had (raised, selected inset); every repaint marks exactly the
+        // selected cell, also after the selection moved.
+        const auto insetCells = [&cal] {
+            QStringList inset;
+            for (int n = 1; n <= 42; ++n) {
+                if (calCell(cal, n)->bevel() == 1)
+                    inset << calCell(cal, n)->tag() + QLatin1Char(' ') + calCell(cal, n)->caption();
+                else if (calCell(cal, n)->bevel() != 2)
+                    inset << QStringLiteral("bevel %1").arg(calCell(cal, n)->bevel());
+            }
+            return inset;
+        };
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 29"});
+        cal.setCalValue(calDate(2020, 3, 5));
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 5"});
+        QTest::mouseClick(calDayCell(cal, 12), Qt::LeftButton);
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 12"});
     }
 };
 
