@@ -66,6 +66,9 @@ void tst_frmJotwell::layoutHasEveryControlInPlace()
         QVERIFY2(widget, qPrintable(name));
         // Inside its parent, and overlapping none of its siblings.
         QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name));
+        // Inside a frame: below its caption and border line, above its bottom border.
+        if (auto *frame = qobject_cast<QGroupBox *>(widget->parentWidget()))
+            QVERIFY2(frame->contentsRect().contains(widget->geometry()), qPrintable(name));
         for (const QString &other : names) {
             QWidget *sibling = form.findChild<QWidget *>(other);
             if (other != name && sibling->parentWidget() == widget->parentWidget())
