@@ -2,12 +2,12 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QWidget>
 
 #include <algorithm>
-#include <QStringList>
 
 namespace {
 
