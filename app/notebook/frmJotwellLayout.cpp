@@ -2,6 +2,8 @@
 #include "notebook/frmJotwell.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
+#include "platform/dates/DateValue.h"
+#include "platform/dates/LocaleServices.h"
 #include "platform/widgets/UpDown.h"
 
 #include <QCheckBox>
@@ -16,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 
@@ -57,6 +61,32 @@ void tooltipBackground(QWidget *widget)
     palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
     palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
     widget->setPalette(palette);
+}
+
+// Children of a frame start below its caption and border line, whatever
+// room the style gives the caption, and end above its bottom border: a
+// child that would cross it gives up height (the check boxes of a frame
+// whose caption takes more room than designed).
+void clearCaption(QGroupBox *frame)
+{
+    const QList<QWidget *> children = frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    int top = frame->height();
+    for (QWidget *child : children)
+        top = qMin(top, child->y());
+    const QRect inside = frame->contentsRect();
+    const int shift = inside.top() + 1 - top;
+    if (shift <= 0)
+        return;
+    for (QWidget *child : children) {
+        const int y = child->y() + shift;
+        child->setGeometry(child->x(), y, child->width(), qMax(0, qMin(child->height(), inside.bottom() + 1 - y)));
+    }
+}
+
+// The widest text a one-line box shows gets the room it needs.
+void fitText(QLineEdit *box, const QString &widest)
+{
+    box->setFont(WindowFonts::fitted(box->font(), widest, WindowFonts::textRoom(box)));
 }
 
 QAction *action(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
@@ -127,16 +157,24 @@ void frmJotwell::buildControls()
     for (QWidget *box : {static_cast<QWidget *>(txtDate), static_cast<QWidget *>(txtInterval),
                          static_cast<QWidget *>(txtContact), static_cast<QWidget *>(cboCategory)})
         tooltipBackground(box);
+    // The longest date with its time of day in the user's locale, and the
+    // widest days-before a note can hold.
+    const double lateEvening = *DateValue::fromDate(2026, 12, 28) + (22 * 3600 + 58 * 60 + 58) / 86400.0;
+    fitText(txtDate, LocaleServices().generalDate(lateEvening));
+    fitText(txtInterval, QString::number(std::numeric_limits<qint16>::min()));
+    clearCaption(fraContact);
 
     fraNotes = frame(client, "fraNotes", tr("&Notes:"), 120, 2010, 6150, 1800);
     txtNotes = place<QPlainTextEdit>(fraNotes, "txtNotes", 120, 255, 5910, 1425);
     txtNotes->setFont(WindowFonts::noteText());
     txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtNotes->setTabChangesFocus(true);
+    clearCaption(fraNotes);
 
     fraTasks = frame(client, "fraTasks", tr("&Tasks:"), 120, 3870, 1695, 855);
     chkReminder = button<QCheckBox>(fraTasks, "chkReminder", tr("R&eminder"), 120, 255, 1455, 255);
     chkFollowUp = button<QCheckBox>(fraTasks, "chkFollowUp", tr("Follow &Up"), 120, 525, 1455, 255);
+    clearCaption(fraTasks);
 
     // Reminder scan switch and period, beside Tasks. The clock box and the
     // program picture take the free space to the right of them.

@@ -8,6 +8,7 @@
 #include "platform/dates/LocaleServices.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +49,20 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(Twips::rect(left, 2400, 975, 375));
     return widget;
+}
+
+void showFitted(QLabel *label, const QString &text)
+{
+    // The date box is a third of the width a date with its time takes in the
+    // dialog face; a narrow face of 5 points still shows it whole.
+    const QFont dialogFace = WindowFonts::smallSans(false);
+    const QFont face = WindowFonts::fitted(dialogFace, text, label->width(), 5);
+    label->setFont(face);
+    // On the baseline of the captions beside it.
+    label->setContentsMargins(0, qMax(0, QFontMetrics(dialogFace).ascent() - QFontMetrics(face).ascent()), 0, 0);
+    label->setText(text);
+    // Should even the narrowest face not do, the whole text is a hover away.
+    label->setToolTip(text);
 }
 
 } // namespace
@@ -106,10 +121,9 @@ QString frmReminder::dateText(double serial, const LocaleServices &locale)
 
 void frmReminder::showNote(const NoteRecord &note, const LocaleServices &locale)
 {
-    lbldDate->setText(dateText(note.NoteDate, locale));
-    // A date with its time may be wider than the box; the whole text is a hover away.
-    lbldDate->setToolTip(lbldDate->text());
-    lbldContact->setText(FixedText::trimSpaces(note.Contact));
+    // A date with its time, or a long contact, takes a narrower face to fit.
+    showFitted(lbldDate, dateText(note.NoteDate, locale));
+    showFitted(lbldContact, FixedText::trimSpaces(note.Contact));
     lbldNote->setText(FixedText::trimSpaces(note.Notes));
 }
 

@@ -51,9 +51,9 @@ Pair titleColours(const Colours &c, bool weekend)
 bool deriveBevels(int appearance, Bevels &bevels)
 {
     switch (appearance) {
-    case 0: bevels = {1, 2}; return true;
-    case 1: bevels = {2, 0}; return true;
-    case 2: bevels = {1, 0}; return true;
+    case 0: bevels = {1, 2, 0}; return true;
+    case 1: bevels = {2, 0, 1}; return true;
+    case 2: bevels = {1, 0, 2}; return true;
     default: return false;
     }
 }

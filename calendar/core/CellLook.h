@@ -42,9 +42,11 @@ struct Bevels
 {
     int selected = 1;
     int hover = 0;
+    int ordinary = 2; // every other cell, the day titles and the month-year text
 };
-// The selected and hover bevels of an appearance; false (bevels left as
-// they were) for a value outside 0 .. 2.
+// The selected, hover and ordinary bevels of an appearance; false (bevels
+// left as they were) for a value outside 0 .. 2, which a loaded form may
+// hold: the cells then keep the look of the last appearance they could show.
 bool deriveBevels(int appearance, Bevels &bevels);
 
 // The bevel a cell returns to when the hover look is taken off it; the

@@ -36,14 +36,6 @@ bool ZVCalendar::Private::fontBold() const
     return s.font && s.font->bold();
 }
 
-void ZVCalendar::Private::setBevel(SSPanel *panel, int bevel)
-{
-    // Appearance values loaded from a saved form are not checked; a value
-    // the panel cannot show leaves its bevel as it is.
-    if (bevel >= SSPanel::BevelNone && bevel <= SSPanel::BevelRaised)
-        panel->setBevel(bevel);
-}
-
 void ZVCalendar::Private::setAlignment(SSPanel *panel, int alignment)
 {
     if (alignment >= SSPanel::LeftTop && alignment <= SSPanel::CenterBottom)
@@ -74,7 +66,7 @@ void ZVCalendar::Private::fillMonth(double date)
         p->setCaption(QString::number(c.day));
         paintCell(n, c.tag);
         p->setBold(c.bold);
-        setBevel(p, c.tag == Tag::CurrSelected ? bevels.selected : s.appearance);
+        p->setBevel(c.tag == Tag::CurrSelected ? bevels.selected : bevels.ordinary);
 
         QDate month = first;
         if (c.tag == Tag::Prev)
@@ -135,7 +127,7 @@ void ZVCalendar::Private::showMonthYear()
     // Rewriting the same text would move the caret of a user typing there.
     const QString year = QString::number(y);
     if (txtYear->text() != year)
-        txtYear->setText(year);
+        showYear(year);
     controlResizeStep();
 }
 
@@ -223,12 +215,12 @@ void ZVCalendar::Private::applyAppearance()
 {
     BatchUpdates batch(Picture1);
     CellLook::deriveBevels(s.appearance, bevels);
-    setBevel(pnlText, s.appearance);
+    pnlText->setBevel(bevels.ordinary);
     for (SSPanel *p : pnlCalDay)
-        setBevel(p, s.appearance);
+        p->setBevel(bevels.ordinary);
     for (SSPanel *p : pnlCalNum) {
         const bool selected = p->tag() == MonthFill::tagText(Tag::CurrSelected);
-        setBevel(p, selected ? bevels.selected : s.appearance);
+        p->setBevel(selected ? bevels.selected : bevels.ordinary);
     }
     controlResizeStep();
 }
@@ -299,7 +291,7 @@ void ZVCalendar::Private::restoreCellBevel(int k)
         return;
     SSPanel *p = cell(k);
     const bool selected = p->tag() == MonthFill::tagText(Tag::CurrSelected);
-    setBevel(p, CellLook::restoredBevel(p->bevel(), selected, s.appearance, bevels));
+    p->setBevel(CellLook::restoredBevel(p->bevel(), selected, bevels.ordinary, bevels));
 }
 
 void ZVCalendar::Private::hoverCell(int n)
@@ -307,7 +299,7 @@ void ZVCalendar::Private::hoverCell(int n)
     if (!s.mouseSensitiveDate || n == hoverIndex)
         return;
     restoreCellBevel(hoverIndex);
-    setBevel(cell(n), bevels.hover);
+    cell(n)->setBevel(bevels.hover);
     hoverIndex = n;
 }
 

@@ -44,10 +44,10 @@ void ZVCalendar::Private::dayChoice(int n)
                                                            Clock::today(), fontBold());
         paintCell(k, mark.tag);
         old->setBold(mark.bold);
-        setBevel(old, s.appearance);
+        old->setBevel(bevels.ordinary);
 
         paintCell(n, Tag::CurrSelected);
-        setBevel(p, bevels.selected);
+        p->setBevel(bevels.selected);
 
         if (const auto v = DateValue::fromDate(y, m, d))
             s.value = *v;
@@ -94,7 +94,21 @@ void ZVCalendar::Private::validateYear()
                 return;
         }
     }
-    txtYear->setText(QString::number(DateValue::year(s.value)));
+    showYear(QString::number(DateValue::year(s.value)));
+}
+
+// The year box may be narrower than four digits: it shows the start of the
+// year, not the caret's end of it.
+void ZVCalendar::Private::showYear(const QString &year)
+{
+    txtYear->setText(year);
+    txtYear->setCursorPosition(0);
+}
+
+void ZVCalendar::Private::selectYear()
+{
+    // Selected backwards, so the caret and the view stay at the start.
+    txtYear->setSelection(int(txtYear->text().size()), -int(txtYear->text().size()));
 }
 
 void ZVCalendar::Private::keyDown(short &keyCode, short &shift)
@@ -184,9 +198,9 @@ bool ZVCalendar::Private::yearBoxEvent(QEvent *event)
         auto *fe = static_cast<QFocusEvent *>(event);
         // A click places the caret after the focus arrives; select once it has.
         if (fe->reason() == Qt::MouseFocusReason)
-            QMetaObject::invokeMethod(txtYear, &QLineEdit::selectAll, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(q, [this] { selectYear(); }, Qt::QueuedConnection);
         else
-            txtYear->selectAll();
+            selectYear();
         return false;
     }
     case QEvent::FocusOut: {

@@ -138,9 +138,11 @@ struct ZVCalendar::Private
     bool contains(const QWidget *w) const;
     bool keyOfAChild() const;
 
+    void showYear(const QString &year);
+    void selectYear();
+
     // Colours and bevels applied to one cell.
     void paintCell(int n, MonthFill::Tag tag);
-    static void setBevel(SSPanel *panel, int bevel);
     static void setAlignment(SSPanel *panel, int alignment);
     FontRef dayFont() const;
     bool fontBold() const;

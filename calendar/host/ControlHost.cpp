@@ -4,6 +4,7 @@
 #include "HostSite.h"
 
 #include "platform/dates/DateValue.h"
+#include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
 #include "platform/com/RegistryFile.h"
 
@@ -206,6 +207,20 @@ bool parseValue(const MemberInfo &member, const TypeLibraryInfo &library, const 
 } // namespace
 
 bool ControlHost::setProperty(const QString &name, const QString &text, QString *error)
+{
+    // A font built from the text refuses a size it cannot have with the same
+    // error the control's setters give; nothing thrown gets past the host.
+    try {
+        return putProperty(name, text, error);
+    } catch (const PropertyError &e) {
+        *error = QStringLiteral("error %1: %2").arg(e.number()).arg(e.text());
+    } catch (const std::exception &e) {
+        *error = QString::fromLocal8Bit(e.what());
+    }
+    return false;
+}
+
+bool ControlHost::putProperty(const QString &name, const QString &text, QString *error)
 {
     const MemberInfo *member = m_interface ? m_interface->member(name) : nullptr;
     if (!member || !member->isProperty()) {

@@ -44,6 +44,7 @@ public:
 
 private:
     bool loadLibrary(const QString &path, QString *error);
+    bool putProperty(const QString &name, const QString &text, QString *error);
 
     void *m_handle = nullptr;
     DllGetClassObjectFn m_getClassObject = nullptr;

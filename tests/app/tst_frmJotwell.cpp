@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
 #include <QTimer>
 #include <cerrno>
@@ -28,7 +30,8 @@ private slots:
     void nextSavesTheNoteOnScreenFirst();
     void savedTextIsCutAndTrimmed();
     void followUpFlagsStayAsStored();
-    void boxesShowTheStartOfTheirText();
+    void boxesShowTheirWholeText_data();
+    void boxesShowTheirWholeText();
     void untouchedNoteIsWrittenBackAsStored_data();
     void untouchedNoteIsWrittenBackAsStored();
     void editedTextIsStoredWithCrLf();
@@ -66,6 +69,9 @@ void tst_frmJotwell::layoutHasEveryControlInPlace()
         QVERIFY2(widget, qPrintable(name));
         // Inside its parent, and overlapping none of its siblings.
         QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name));
+        // Inside a frame: below its caption and border line, above its bottom border.
+        if (auto *frame = qobject_cast<QGroupBox *>(widget->parentWidget()))
+            QVERIFY2(frame->contentsRect().contains(widget->geometry()), qPrintable(name));
         for (const QString &other : names) {
             QWidget *sibling = form.findChild<QWidget *>(other);
             if (other != name && sibling->parentWidget() == widget->parentWidget())
@@ -234,22 +240,41 @@ void tst_frmJotwell::followUpFlagsStayAsStored()
     QCOMPARE(stored.at(1).reminder, qint16(0));
 }
 
-void tst_frmJotwell::boxesShowTheStartOfTheirText()
+void tst_frmJotwell::boxesShowTheirWholeText_data()
 {
-    // A date with its time is wider than the date box in many locales
-    // ("12/7/2026 6:00:00 PM"); scrolled to its end it would read "2/7/2026".
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<qint16>("interval");
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << qint16(23130);
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << qint16(-32768);
+}
+
+void tst_frmJotwell::boxesShowTheirWholeText()
+{
+    // A date with its time of day ("12/28/2026 10:58:58 PM") and a
+    // days-before of five digits and a sign fit their boxes.
+    QFETCH(QLocale, locale);
+    QFETCH(qint16, interval);
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(locale);
     Note note = sample("Anna-Katharina Mueller");
-    note.date = 46363.75;
+    note.date = 46384 + (22 * 3600 + 58 * 60 + 58) / 86400.0;
+    note.interval = interval;
     JotwellSession s({sample("Ann"), note});
     s.open();
     s.click("cmdNext");
     QLocale::setDefault(before);
-    auto *date = s.control<QLineEdit>("txtDate");
-    QVERIFY(date->fontMetrics().horizontalAdvance(date->text()) > date->width());
-    for (const char *name : {"txtDate", "txtContact"})
-        QCOMPARE(s.control<QLineEdit>(name)->cursorPosition(), 0);
+    for (const char *name : {"txtDate", "txtInterval"}) {
+        auto *box = s.control<QLineEdit>(name);
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        // The text area less the box's margin of 2 pixels a side.
+        const int room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= room,
+                 qPrintable(QStringLiteral("%1: \"%2\" in %3 pixels").arg(name, box->text()).arg(room)));
+    }
+    QCOMPARE(s.control<QLineEdit>("txtInterval")->text(), QString::number(interval));
+    QCOMPARE(s.control<QLineEdit>("txtContact")->cursorPosition(), 0);
 }
 
 namespace {

@@ -134,6 +134,17 @@ void tst_frmReminder::windowLayout()
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldDate"))->text(),
              locale.shortDate(45352.75) + QLatin1Char(' ') + locale.longTime(45352.75));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldContact"))->text(), QStringLiteral("Ann"));
+    // The date with its time, and a contact of the full 20 characters, are
+    // shown whole in their boxes (975 and 1455 twips wide).
+    note.NoteDate = 46384 + (22 * 3600 + 58 * 60 + 58) / 86400.0;
+    note.Contact = QStringLiteral("Wolfgang Mustermannn");
+    window.showNote(note, locale);
+    for (const char *name : {"lbldDate", "lbldContact"}) {
+        auto *shown = window.findChild<QLabel *>(QLatin1String(name));
+        QVERIFY2(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width(), name);
+        QVERIFY2(shown->fontMetrics().height() <= shown->contentsRect().height(), name);
+    }
+    note.Contact = QStringLiteral("  Ann  ");
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldNote"))->text(), QStringLiteral("ring back"));
     QCOMPARE(frmReminder::dateText(45352, locale), locale.shortDate(45352));
     // What the user typed is shown as typed, never read as markup.

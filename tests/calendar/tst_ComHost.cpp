@@ -48,7 +48,9 @@ private slots:
         QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar"), QStringLiteral("--value"), QStringLiteral("1997-04-04"),
                       QStringLiteral("--set"), QStringLiteral("calAppearance=3"), QStringLiteral("--set"), QStringLiteral("calCaption=Due dates"),
                       QStringLiteral("--set"), QStringLiteral("calNextMonthForeColor=&HFF"), QStringLiteral("--set"),
-                      QStringLiteral("calFirstDayofWeek=ZORVcalMonday"), QStringLiteral("--set"), QStringLiteral("calMaxYear=1990"),
+                      QStringLiteral("calFirstDayofWeek=ZORVcalMonday"), QStringLiteral("--set"), QStringLiteral("calFont=Arial,0"),
+                      QStringLiteral("--set"), QStringLiteral("calFont=Arial,5000"), QStringLiteral("--set"), QStringLiteral("calFont=Arial,nan"),
+                      QStringLiteral("--set"), QStringLiteral("calFont=Arial,inf"), QStringLiteral("--set"), QStringLiteral("calMaxYear=1990"),
                       QStringLiteral("--save"), saved},
                      saved, &out, &err),
                  qPrintable(err));
@@ -57,6 +59,10 @@ private slots:
         QCOMPARE(lines.mid(0, 3), (QStringList {"ValueChanged calValue=1997-04-04", "MonthChanged calValue=1997-04-04", "YearChanged calValue=1997-04-04"}));
         QVERIFY2(err.contains(QStringLiteral("calAppearance=3: error 380: Invalid property value")), qPrintable(err));
         QVERIFY2(!err.contains(QStringLiteral("calMaxYear")), qPrintable(err));
+        // A font size the font object cannot have is refused like any bad
+        // value, and the host goes on with the next setting.
+        for (const char *size : {"0", "5000", "nan", "inf"})
+            QVERIFY2(err.contains(QStringLiteral("calFont=Arial,%1: error 380: Invalid property value").arg(QLatin1String(size))), qPrintable(err));
 
         const TextPropertyBag bag = TextPropertyBag::fromFile(saved);
         QCOMPARE(bag.readText(QStringLiteral("calCaption"), QString()), QStringLiteral("Due dates"));

@@ -3,11 +3,14 @@
 #include "CalendarTestKit.h"
 
 #include "platform/seams/Clock.h"
+#include "properties/CalendarMembers.h"
+#include "properties/TypeLibrary.h"
 #include "platform/objects/OleColor.h"
 #include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::function<void(ZVCalendar &)>)
@@ -121,6 +124,31 @@ private slots:
         cal.setCalScrollArrowsPos(2);
         QCOMPARE(calPanel(cal, "pnlText")->geometry().topLeft(), QPoint(40, 22));
         QCOMPARE(calButton(cal, 2)->geometry().left(), 101);
+    }
+
+    void narrowYearBoxShowsTheStartOfTheYear()
+    {
+        // The default size with the arrows beside the month list leaves the
+        // year box narrower than four digits.
+        m_clock.set(QDateTime(QDate(1997, 4, 4), QTime(12, 0)));
+        ZVCalendar cal;
+        cal.setCalShowDropdownMonth(true);
+        cal.setCalScrollArrowsPos(2);
+        cal.resize(210, 200);
+        cal.show();
+        QLineEdit *year = calYearBox(cal);
+        QCOMPARE(year->text(), QStringLiteral("1997"));
+        QVERIFY(year->width() < year->fontMetrics().horizontalAdvance(QStringLiteral("1997")) + 8);
+        // The caret decides which part of the text is in view.
+        const auto caretX = [year] { return year->inputMethodQuery(Qt::ImCursorRectangle).toRect().left(); };
+        QVERIFY2(caretX() <= 4, qPrintable(QString::number(caretX())));
+        cal.NextYear();
+        QCOMPARE(year->text(), QStringLiteral("1998"));
+        QVERIFY(caretX() <= 4);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(year, &focusIn);
+        QCOMPARE(year->selectedText(), QStringLiteral("1998"));
+        QVERIFY(caretX() <= 4);
     }
 
     void narrowControlHasNoNegativeSizes()
@@ -340,6 +368,58 @@ private slots:
         cal.setCalNextMonthForeColor(int(0x8000000F));
         QCOMPARE(cal.calNextMonthForeColor(), 0);
         QCOMPARE(calCell(cal, 42)->foreColor(), 0);
+    }
+
+    // Both colours of every kind of cell and day title, each colour
+    // property set to a value of its own, after the colours change and after
+    // the month is filled again.
+    void everyKindShowsItsColourPair_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("title");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<QString>("fore");
+        QTest::newRow("selected") << "CurrSelected" << false << "calSelectedDayBackColor" << "calSelectedDayForeColor";
+        QTest::newRow("today") << "CurrToday" << false << "calCurrentDateBackColor" << "calCurrentDateForeColor";
+        QTest::newRow("weekday") << "Curr" << false << "calCurrentMonthBackColor" << "calCurrentMonthForeColor";
+        QTest::newRow("weekend") << "CurrWeekend" << false << "calCurrentMonthWeekendsBackColor" << "calCurrentMonthWeekendsForeColor";
+        QTest::newRow("previous month") << "Prev" << false << "calPreviousMonthBackColor" << "calPreviousMonthForeColor";
+        QTest::newRow("next month") << "Next" << false << "calNextMonthBackColor" << "calNextMonthForeColor";
+        QTest::newRow("weekday title") << "Curr" << true << "calCurrentMonthBackColor" << "calCurrentMonthForeColor";
+        QTest::newRow("weekend title") << "CurrWeekend" << true << "calCurrentMonthWeekendsBackColor" << "calCurrentMonthWeekendsForeColor";
+    }
+    void everyKindShowsItsColourPair()
+    {
+        QFETCH(QString, tag);
+        QFETCH(bool, title);
+        QFETCH(QString, back);
+        QFETCH(QString, fore);
+        const QStringList properties {
+            "calSelectedDayBackColor", "calSelectedDayForeColor", "calCurrentDateBackColor", "calCurrentDateForeColor",
+            "calCurrentMonthBackColor", "calCurrentMonthForeColor", "calCurrentMonthWeekendsBackColor",
+            "calCurrentMonthWeekendsForeColor", "calPreviousMonthBackColor", "calPreviousMonthForeColor",
+            "calNextMonthBackColor", "calNextMonthForeColor"};
+        const auto colourOf = [&properties](const QString &name) { return 0x102030 + 0x10000 * int(properties.indexOf(name)); };
+        // Today is Monday 10 January 2000; the 20th is selected.
+        ZVCalendar cal;
+        cal.setCalValue(calDate(2000, 1, 20));
+        for (const QString &name : properties)
+            zvcal::putCalendarProperty(cal, zvcal::calendarInterface().member(name)->dispid, Variant(std::int32_t(colourOf(name))));
+        const auto check = [&] {
+            SSPanel *panel = nullptr;
+            for (int i = 1; i <= (title ? 7 : 42) && !panel; ++i) {
+                SSPanel *p = title ? calTitle(cal, i) : calCell(cal, i);
+                if (p->tag() == tag)
+                    panel = p;
+            }
+            QVERIFY(panel);
+            QCOMPARE(panel->backColor(), colourOf(back));
+            QCOMPARE(panel->foreColor(), colourOf(fore));
+        };
+        check();
+        cal.NextMonth();
+        cal.PreviousMonth();
+        check();
     }
 
     void bevelsFollowTheAppearance_data()

@@ -185,14 +185,31 @@ private slots:
         QCOMPARE(log.changes(), (QStringList {"Click", "DblClick"}));
     }
 
+    // The coordinates are those inside the child that was pressed, x and y
+    // each as they were, from cells, day titles and arrow buttons alike.
+    void mouseEventsAreForwarded_data()
+    {
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("day cell") << "pnlCalNum_20" << QPoint(3, 7);
+        QTest::newRow("day title") << "pnlCalDay_3" << QPoint(9, 2);
+        QTest::newRow("first arrow") << "cmdButton_0" << QPoint(5, 11);
+        QTest::newRow("last arrow") << "cmdButton_3" << QPoint(12, 4);
+        QTest::newRow("month-year text") << "pnlText" << QPoint(8, 6);
+    }
     void mouseEventsAreForwarded()
     {
+        QFETCH(QString, child);
+        QFETCH(QPoint, at);
         Host h;
         ZVCalendar &cal = *h.cal;
         CalendarEventLog log(cal);
-        QTest::mouseClick(calCell(cal, 20), Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 4));
-        QVERIFY(log.events.contains("MouseDown 1 1 3 4"));
-        QVERIFY(log.events.contains("MouseUp 1 1 3 4"));
+        QWidget *pressed = cal.findChild<QWidget *>(child);
+        QTest::mousePress(pressed, Qt::LeftButton, Qt::ShiftModifier, at);
+        QTest::mouseRelease(pressed, Qt::LeftButton, Qt::ShiftModifier, at);
+        const QString where = QStringLiteral("1 1 %1 %2").arg(at.x()).arg(at.y());
+        QVERIFY2(log.events.contains("MouseDown " + where), qPrintable(log.events.join(u',')));
+        QVERIFY2(log.events.contains("MouseUp " + where), qPrintable(log.events.join(u',')));
         log.events.clear();
         QTest::mouseClick(calPanel(cal, "pnlTitleBar1"), Qt::LeftButton, {}, QPoint(3, 4));
         QCOMPARE(log.events, QStringList {"Click"});

@@ -3,6 +3,8 @@
 #include "CalendarTestKit.h"
 
 #include "platform/seams/Clock.h"
+#include "properties/CalendarMembers.h"
+#include "properties/TypeLibrary.h"
 #include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
 #include "platform/objects/TextPropertyBag.h"
@@ -31,6 +33,45 @@ QString saved(const ZVCalendar &cal)
     TextPropertyBag bag;
     cal.WriteProperties(bag);
     return bag.toText();
+}
+
+// Properties by name, the way hosts and property pages reach them.
+Variant byName(const ZVCalendar &cal, const QString &name)
+{
+    return zvcal::getCalendarProperty(cal, zvcal::calendarInterface().member(name)->dispid);
+}
+
+void setByName(ZVCalendar &cal, const QString &name, const Variant &value)
+{
+    zvcal::putCalendarProperty(cal, zvcal::calendarInterface().member(name)->dispid, value);
+}
+
+// A value of the tables below as the control's type: QDate for dates,
+// "face,size" for fonts.
+Variant asVariant(const QVariant &v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Bool: return Variant(v.toBool());
+    case QMetaType::Int: return Variant(std::int32_t(v.toInt()));
+    case QMetaType::QDate: return Variant::fromDate(calDate(v.toDate().year(), v.toDate().month(), v.toDate().day()));
+    default: return Variant(v.toString());
+    }
+}
+
+QVariant asShown(const Variant &value, const QVariant &like)
+{
+    switch (like.typeId()) {
+    case QMetaType::Bool: return value.toBool();
+    case QMetaType::Int: return int(value.toInt32());
+    case QMetaType::QDate: {
+        const DateValue::Parts p = DateValue::toParts(value.toDate());
+        return DateValue::timePart(value.toDate()) == 0 ? QVariant(QDate(p.year, p.month, p.day)) : QVariant(value.toDate());
+    }
+    default:
+        if (const FontRef f = value.toFont())
+            return QStringLiteral("%1,%2").arg(f->name()).arg(f->size());
+        return value.toString();
+    }
 }
 
 // Every property away from its default.
@@ -94,45 +135,98 @@ private slots:
     }
     void init() { m_clock.set(QDateTime(QDate(2001, 5, 17), QTime(15, 30))); }
 
-    void newControl()
+    // The property table: what a new control holds, and the default handed
+    // to the bag under each key when reading and writing. Today is 17 May 2001.
+    void everyDefaultOfTheTables_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("fresh");
+        QTest::addColumn<QVariant>("bagDefault"); // invalid: not saved, or a default of its own (fonts)
+        QTest::addColumn<QVariant>("other");      // a value away from the default
+        const QDate today(2001, 5, 17);
+        const auto row = [](const char *key, const QVariant &fresh, const QVariant &bagDefault, const QVariant &other) {
+            QTest::newRow(key) << QString::fromLatin1(key) << fresh << bagDefault << other;
+        };
+        row("calVersion", QStringLiteral("2.1.1"), QVariant(), QVariant());
+        row("calValue", today, today, QDate(1997, 3, 15));
+        row("Enabled", true, true, false);
+        row("calMouseSensitiveDate", false, false, true);
+        row("calOutline", false, false, true);
+        row("calAppearance", 2, 2, 0);
+        row("calAlignmentNum", 7, 7, 0);
+        row("calAlignmentDayTitle", 7, 7, 8);
+        row("calFont", QStringLiteral("Courier New,10"), QVariant(), QVariant());
+        row("calMonthYearTitleFont", QStringLiteral("Courier New,10"), QVariant(), QVariant());
+        row("calScrollArrowsFont", QStringLiteral("Courier New,10"), QVariant(), QVariant());
+        row("calMonthTitle", 1, 1, 0);
+        row("calDayTitle", 0, 0, 2);
+        row("calCaption", QStringLiteral("Calendar"), QStringLiteral("Calendar"), QStringLiteral("Due"));
+        row("calShowTitleBar", true, true, false);
+        row("calMinYear", 1600, 1600, 1700);
+        row("calMaxYear", 9999, 9999, 2100);
+        row("calShowDropdownMonth", false, false, true);
+        row("calScrollArrowsPos", 3, 3, 1);
+        row("calFirstDayofWeek", 1, 1, 7);
+        row("calSelectedDayBackColor", 0x800000, 0x800000, 1);
+        row("calSelectedDayForeColor", 0xFFFFFF, 0xFFFFFF, 1);
+        row("calCurrentDateBackColor", 0xC0C0C0, 0xC0C0C0, 1);
+        row("calCurrentDateForeColor", 0, 0, 1);
+        row("calCurrentMonthBackColor", 0xC0C0C0, 0xC0C0C0, 1);
+        row("calCurrentMonthForeColor", 0, 0, 1);
+        row("calCurrentMonthWeekendsBackColor", 0xC0C0C0, 0xC0C0C0, 1);
+        row("calCurrentMonthWeekendsForeColor", 0x80, 0x80, 1);
+        row("calPreviousMonthBackColor", 0xC0C0C0, 0xC0C0C0, 1);
+        row("calPreviousMonthForeColor", 0x808080, 0x808080, 1);
+        row("calNextMonthBackColor", 0xC0C0C0, 0xC0C0C0, 1);
+        row("calNextMonthForeColor", 0x808080, 0x808080, 1);
+    }
+    void everyDefaultOfTheTables()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, fresh);
+        QFETCH(QVariant, bagDefault);
+        QFETCH(QVariant, other);
+        ZVCalendar placed;
+        placed.InitProperties();
+        QCOMPARE(asShown(byName(placed, key), fresh), fresh);
+        TextPropertyBag bag;
+        placed.WriteProperties(bag);
+        if (!bagDefault.isValid()) {
+            // Not saved at all, or saved as it stands (fonts).
+            QCOMPARE(bag.contains(key), key.endsWith(QLatin1String("Font")));
+            return;
+        }
+        QVERIFY(!bag.contains(key));
+
+        ZVCalendar loaded;
+        TextPropertyBag empty;
+        loaded.ReadProperties(empty);
+        QCOMPARE(asShown(byName(loaded, key), bagDefault), bagDefault);
+        // Away from the default the value is saved and loads back; at the
+        // default it is left out.
+        setByName(loaded, key, asVariant(other));
+        TextPropertyBag changed;
+        loaded.WriteProperties(changed);
+        QVERIFY(changed.contains(key));
+        ZVCalendar reloaded;
+        reloaded.ReadProperties(changed);
+        QCOMPARE(asShown(byName(reloaded, key), other), other);
+        setByName(loaded, key, asVariant(bagDefault));
+        TextPropertyBag back;
+        loaded.WriteProperties(back);
+        QVERIFY(!back.contains(key));
+    }
+
+    void newControlOwnsThreeFonts()
     {
         ZVCalendar cal;
         cal.InitProperties();
-        QCOMPARE(cal.calValue(), calDate(2001, 5, 17));
-        QVERIFY(cal.Enabled());
-        QCOMPARE(cal.calCaption(), QStringLiteral("Calendar"));
-        QVERIFY(!cal.calOutline());
-        QVERIFY(cal.calShowTitleBar());
-        QVERIFY(!cal.calShowDropdownMonth());
-        QCOMPARE(cal.calScrollArrowsPos(), 3);
-        QVERIFY(!cal.calMouseSensitiveDate());
-        QCOMPARE(cal.calAppearance(), 2);
-        QCOMPARE(cal.calMinYear(), 1600);
-        QCOMPARE(cal.calMaxYear(), 9999);
-        QCOMPARE(cal.calFirstDayofWeek(), 1);
-        QCOMPARE(cal.calMonthTitle(), 1);
-        QCOMPARE(cal.calDayTitle(), 0);
-        QCOMPARE(cal.calAlignmentNum(), 7);
-        QCOMPARE(cal.calAlignmentDayTitle(), 7);
-        QCOMPARE(cal.calSelectedDayBackColor(), 0x800000);
-        QCOMPARE(cal.calSelectedDayForeColor(), 0xFFFFFF);
-        QCOMPARE(cal.calCurrentMonthWeekendsForeColor(), 0x80);
-        QCOMPARE(cal.calNextMonthForeColor(), 0x808080);
-        // Three distinct font objects, each Courier New 10.
         QVERIFY(cal.calFont() != cal.calMonthYearTitleFont());
         QVERIFY(cal.calFont() != cal.calScrollArrowsFont());
         QVERIFY(cal.calMonthYearTitleFont() != cal.calScrollArrowsFont());
-        for (const FontRef &f : {cal.calFont(), cal.calMonthYearTitleFont(), cal.calScrollArrowsFont()}) {
-            QCOMPARE(f->name(), QStringLiteral("Courier New"));
-            QCOMPARE(f->size(), 10.0);
-        }
         cal.calFont()->setSize(20);
         QCOMPARE(cal.calMonthYearTitleFont()->size(), 10.0);
-        // Nothing differs from the defaults except the fonts and the value of
-        // the day, which are written as they stand.
-        TextPropertyBag bag;
-        cal.WriteProperties(bag);
-        QCOMPARE(bag.keys(), (QStringList {"calFont", "calMonthYearTitleFont", "calScrollArrowsFont"}));
+        QCOMPARE(cal.calScrollArrowsFont()->size(), 10.0);
     }
 
     void sizeInTwips()
@@ -148,23 +242,71 @@ private slots:
         QVERIFY(log.events.isEmpty());
     }
 
+    // Every ranged property at both ends and one step beyond each. With the
+    // year limits at 1700 and 2000, calMinYear runs from 1600 to 2000 and
+    // calMaxYear from 1700 to 9999. Colours are clamped, not refused.
+    void rangeEnds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<bool>("clamped");
+        const auto row = [](const char *name, int low, int high, bool clamped = false) {
+            QTest::newRow(name) << QString::fromLatin1(name) << low << high << clamped;
+        };
+        row("calAppearance", 0, 2);
+        row("calAlignmentNum", 0, 8);
+        row("calAlignmentDayTitle", 0, 8);
+        row("calMonthTitle", 0, 1);
+        row("calDayTitle", 0, 2);
+        row("calScrollArrowsPos", 0, 3);
+        row("calFirstDayofWeek", 1, 7);
+        row("calMinYear", 1600, 2000);
+        row("calMaxYear", 1700, 9999);
+        for (const char *colour : {"calSelectedDayBackColor", "calSelectedDayForeColor", "calCurrentDateBackColor",
+                                   "calCurrentDateForeColor", "calCurrentMonthBackColor", "calCurrentMonthForeColor",
+                                   "calCurrentMonthWeekendsBackColor", "calCurrentMonthWeekendsForeColor",
+                                   "calPreviousMonthBackColor", "calPreviousMonthForeColor", "calNextMonthBackColor",
+                                   "calNextMonthForeColor"})
+            row(colour, 0, 0xFFFFFF, true);
+    }
+    void rangeEnds()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QFETCH(bool, clamped);
+        ZVCalendar cal;
+        cal.setCalMinYear(1700);
+        cal.setCalMaxYear(2000);
+        for (const int end : {low, high}) {
+            setByName(cal, name, Variant(std::int32_t(end)));
+            QCOMPARE(byName(cal, name).toInt32(), end);
+        }
+        for (const auto &[beyond, end] : {std::pair {low - 1, low}, std::pair {high + 1, high}}) {
+            setByName(cal, name, Variant(std::int32_t(end == low ? high : low)));
+            const QString before = saved(cal);
+            CalendarEventLog log(cal);
+            if (clamped) {
+                setByName(cal, name, Variant(std::int32_t(beyond)));
+                QCOMPARE(byName(cal, name).toInt32(), end);
+                continue;
+            }
+            try {
+                setByName(cal, name, Variant(std::int32_t(beyond)));
+                QFAIL(qPrintable(QStringLiteral("%1 took %2").arg(name).arg(beyond)));
+            } catch (const PropertyError &e) {
+                QCOMPARE(e.number(), 380);
+                QCOMPARE(e.text(), QStringLiteral("Invalid property value"));
+            }
+            QVERIFY(log.events.isEmpty());
+            QCOMPARE(saved(cal), before);
+        }
+    }
+
     void refusedValues_data()
     {
         QTest::addColumn<Setter>("setter");
-        QTest::newRow("appearance 3") << Setter([](ZVCalendar &c) { c.setCalAppearance(3); });
-        QTest::newRow("appearance -1") << Setter([](ZVCalendar &c) { c.setCalAppearance(-1); });
-        QTest::newRow("alignmentNum 9") << Setter([](ZVCalendar &c) { c.setCalAlignmentNum(9); });
-        QTest::newRow("alignmentDayTitle -1") << Setter([](ZVCalendar &c) { c.setCalAlignmentDayTitle(-1); });
-        QTest::newRow("monthTitle 2") << Setter([](ZVCalendar &c) { c.setCalMonthTitle(2); });
-        QTest::newRow("dayTitle 3") << Setter([](ZVCalendar &c) { c.setCalDayTitle(3); });
-        QTest::newRow("scrollArrowsPos 4") << Setter([](ZVCalendar &c) { c.setCalScrollArrowsPos(4); });
-        QTest::newRow("scrollArrowsPos -1") << Setter([](ZVCalendar &c) { c.setCalScrollArrowsPos(-1); });
-        QTest::newRow("firstDayofWeek 0") << Setter([](ZVCalendar &c) { c.setCalFirstDayofWeek(0); });
-        QTest::newRow("firstDayofWeek 8") << Setter([](ZVCalendar &c) { c.setCalFirstDayofWeek(8); });
-        QTest::newRow("minYear 1599") << Setter([](ZVCalendar &c) { c.setCalMinYear(1599); });
-        QTest::newRow("minYear above max") << Setter([](ZVCalendar &c) { c.setCalMinYear(2001); });
-        QTest::newRow("maxYear below min") << Setter([](ZVCalendar &c) { c.setCalMaxYear(1699); });
-        QTest::newRow("maxYear 10000") << Setter([](ZVCalendar &c) { c.setCalMaxYear(10000); });
         QTest::newRow("no font") << Setter([](ZVCalendar &c) { c.setCalFont(nullptr); });
         QTest::newRow("value past 9999") << Setter([](ZVCalendar &c) { c.setCalValue(3e6); });
         QTest::newRow("value not a number") << Setter([](ZVCalendar &c) { c.setCalValue(std::nan("")); });
@@ -173,34 +315,11 @@ private slots:
     {
         QFETCH(Setter, setter);
         ZVCalendar cal;
-        cal.setCalMinYear(1700);
-        cal.setCalMaxYear(2000);
         const QString before = saved(cal);
         CalendarEventLog log(cal);
-        try {
-            setter(cal);
-            QFAIL("the setter took the value");
-        } catch (const PropertyError &e) {
-            QCOMPARE(e.number(), 380);
-            QCOMPARE(e.text(), QStringLiteral("Invalid property value"));
-        }
+        QVERIFY_THROWS_EXCEPTION(PropertyError, setter(cal));
         QVERIFY(log.events.isEmpty());
         QCOMPARE(saved(cal), before);
-    }
-
-    void yearLimitBoundaries()
-    {
-        ZVCalendar cal;
-        cal.setCalMaxYear(2000);
-        cal.setCalMinYear(2000);
-        QCOMPARE(cal.calMinYear(), 2000);
-        QVERIFY_THROWS_EXCEPTION(PropertyError, cal.setCalMinYear(2001));
-        QVERIFY_THROWS_EXCEPTION(PropertyError, cal.setCalMaxYear(1999));
-        cal.setCalMaxYear(9999);
-        cal.setCalMinYear(1600);
-        // The value is never checked against the limits.
-        cal.setCalValue(calDate(1500, 2, 1));
-        QCOMPARE(cal.calValue(), calDate(1500, 2, 1));
     }
 
     void settersNotifyByName()
@@ -365,6 +484,25 @@ private slots:
         cal.PreviousYear();
         QCOMPARE(cal.calValue(), calDate(2020, 2, 29));
         QCOMPARE(m_dialogs.messages().size(), 2);
+
+        // An appearance the cells cannot show leaves them in the look they
+        // had (raised, selected inset); every repaint marks exactly the
+        // selected cell, also after the selection moved.
+        const auto insetCells = [&cal] {
+            QStringList inset;
+            for (int n = 1; n <= 42; ++n) {
+                if (calCell(cal, n)->bevel() == 1)
+                    inset << calCell(cal, n)->tag() + QLatin1Char(' ') + calCell(cal, n)->caption();
+                else if (calCell(cal, n)->bevel() != 2)
+                    inset << QStringLiteral("bevel %1").arg(calCell(cal, n)->bevel());
+            }
+            return inset;
+        };
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 29"});
+        cal.setCalValue(calDate(2020, 3, 5));
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 5"});
+        QTest::mouseClick(calDayCell(cal, 12), Qt::LeftButton);
+        QCOMPARE(insetCells(), QStringList {"CurrSelected 12"});
     }
 };
 
