@@ -60,6 +60,8 @@ int main(int argc, char **argv)
         return 1;
     }
     const std::unique_ptr<QApplication> app = DesktopSession::open(QStringLiteral("Jotwell"), argc, argv);
+    // Lets the desktop match the windows with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jotwell"));
 
     // The data files live in the chosen folder, which is also the current one.
     const QString folder = request.folder;
