@@ -53,7 +53,19 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/zvcal.pc.in ${PROJECT_BINARY_DIR}/packa
 install(FILES ${PROJECT_BINARY_DIR}/package/zvcal.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 # The desktop entry, the AppStream description and the icon in the hicolor theme.
-install(FILES ${PROJECT_SOURCE_DIR}/data/jotwell.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The entry names the installed program by its full path, as the prefix is
+# known only when installing and need not be on the session's PATH.
+install(CODE "
+  set(program \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/jotwell\")
+  if(program MATCHES \"[^-A-Za-z0-9_./+]\")
+    set(program jotwell)
+  endif()
+  file(READ \"${PROJECT_SOURCE_DIR}/data/jotwell.desktop\" entry)
+  string(REPLACE \"Exec=jotwell \" \"Exec=\${program} \" entry \"\${entry}\")
+  file(WRITE \"${PROJECT_BINARY_DIR}/package/jotwell.desktop\" \"\${entry}\")
+  file(INSTALL \"${PROJECT_BINARY_DIR}/package/jotwell.desktop\"
+    DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+")
 install(FILES ${PROJECT_SOURCE_DIR}/data/org.example.jotwell.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/jotwell.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 22 24 32 48 64 128 256)

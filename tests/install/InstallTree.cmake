@@ -35,6 +35,12 @@ foreach(f bin/jotwell bin/zvcal-host
   endif()
 endforeach()
 
+# The desktop entry starts the installed program in the session's notes folder.
+file(STRINGS ${root}/share/applications/jotwell.desktop exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=${PREFIX}/bin/jotwell --data-folder")
+  message(FATAL_ERROR "the desktop entry says ${exec}")
+endif()
+
 # The runtime link names the file, the development link the runtime link.
 foreach(pair "libZVCal.so.${major}>${soname}" "libZVCal.so>libZVCal.so.${major}")
   string(REPLACE ">" ";" pair ${pair})
