@@ -1,20 +1,71 @@
 #include "notebook/InstanceLock.h"
 #include "notebook/frmJotwell.h"
 #include "platform/seams/Dialogs.h"
+#include "platform/startup/CommandLine.h"
+#include "startup/Autostart.h"
+#include "startup/DesktopSession.h"
+#include "startup/LaunchOptions.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
+namespace {
+
+void tell(std::FILE *stream, const QString &sentence)
+{
+    std::fprintf(stream, "%s\n", sentence.toLocal8Bit().constData());
+}
+
+int switchAutostart(bool on)
+{
+    const QString path = Autostart::entryPath();
+    QString error;
+    // The entry names this very program, wherever it is installed.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (on ? !Autostart::enable(path, program, &error) : !Autostart::disable(path, &error)) {
+        tell(stderr, QStringLiteral("jotwell: %1").arg(error));
+        return 1;
+    }
+    tell(stdout, on ? QStringLiteral("Jotwell will start at login (%1).").arg(QDir::toNativeSeparators(path))
+                    : QStringLiteral("Jotwell will not start at login."));
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Jotwell"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.17"));
+    QCoreApplication::setApplicationName(QStringLiteral("Jotwell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(JOTWELL_VERSION));
 
-    // The data files live in the folder the program was started in.
-    const QString folder = QDir::currentPath();
+    // The command line is answered before there is a display to open.
+    LaunchOptions options;
+    if (const std::optional<int> status = CommandLine::parse(options.parser(), argc, argv))
+        return *status;
+    LaunchOptions::Request request;
+    QString error;
+    if (!options.interpret(QDir::currentPath(), LaunchOptions::sessionDataFolder(), &request, &error))
+        return CommandLine::reject(options.parser(), argv[0], error);
+    if (request.action != LaunchOptions::Action::Run)
+        return switchAutostart(request.action == LaunchOptions::Action::AutostartOn);
+    if (!LaunchOptions::prepareFolder(request, &error)) {
+        tell(stderr, QStringLiteral("jotwell: %1").arg(error));
+        return 1;
+    }
+    if (const QString missing = DesktopSession::missingDisplay(QStringLiteral("Jotwell")); !missing.isEmpty()) {
+        tell(stderr, missing);
+        return 1;
+    }
+    const std::unique_ptr<QApplication> app = DesktopSession::open(QStringLiteral("Jotwell"), argc, argv);
+    // Lets the desktop match the windows with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jotwell"));
+
+    // The data files live in the chosen folder, which is also the current one.
+    const QString folder = request.folder;
+    QDir::setCurrent(folder);
     InstanceLock lock(folder);
     if (!lock.acquire()) {
         const QString headline = lock.heldByAnother() ? QObject::tr("Jotwell is already running in this folder:")
@@ -22,7 +73,7 @@ int main(int argc, char **argv)
         const QString text =
             QStringLiteral("%1\n%2\n\n%3").arg(headline, QDir::toNativeSeparators(folder), lock.lastError());
         // Also for whoever started it from a terminal or a script.
-        std::fprintf(stderr, "%s\n", qPrintable(text));
+        tell(stderr, text);
         Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("Jotwell"));
         return 1;
     }
@@ -31,5 +82,5 @@ int main(int argc, char **argv)
     if (!form.isLoaded())
         return 1;
     form.show();
-    return app.exec();
+    return app->exec();
 }

@@ -7,6 +7,7 @@
 #include "ControlHost.h"
 
 #include "platform/objects/TextPropertyBag.h"
+#include "platform/startup/CommandLine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -60,12 +61,11 @@ bool saveBag(ControlHost &host, const QString &path)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zvcal-host"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Places one control by ProgID and prints the events it raises."));
-    parser.addHelpOption();
+    CommandLine::addHelpOption(parser);
     const QCommandLineOption progIdOption(QStringLiteral("progid"), QStringLiteral("The control's ProgID."), QStringLiteral("progid"));
     const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Client area in pixels (default 210x200)."), QStringLiteral("WxH"), QStringLiteral("210x200"));
     const QCommandLineOption valueOption(QStringLiteral("value"), QStringLiteral("Sets calValue."), QStringLiteral("YYYY-MM-DD"));
@@ -73,7 +73,10 @@ int main(int argc, char **argv)
     const QCommandLineOption loadOption(QStringLiteral("load"), QStringLiteral("Loads the control's properties from a property bag file."), QStringLiteral("file"));
     const QCommandLineOption saveOption(QStringLiteral("save"), QStringLiteral("Saves the control's properties to a property bag file (after start-up and at exit)."), QStringLiteral("file"));
     parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption});
-    parser.process(app);
+    // Help and mistakes are answered before a display is opened.
+    if (const std::optional<int> status = CommandLine::parse(parser, argc, argv))
+        return *status;
+    QApplication app(argc, argv);
 
     if (!parser.isSet(progIdOption)) {
         complain(QStringLiteral("--progid is required"));

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+
+// Jotwell's command line:
+//   jotwell [FOLDER]          works in FOLDER, or in the current folder
+//   jotwell --data-folder     works in the desktop session's notes folder
+//   jotwell --autostart on|off
+class LaunchOptions
+{
+public:
+    enum class Action { Run, AutostartOn, AutostartOff };
+
+    // What the arguments ask for once they are understood.
+    struct Request
+    {
+        Action action = Action::Run;
+        // For Run: the absolute folder the notes live in.
+        QString folder;
+        // For Run: whether the folder is to be created when absent (the
+        // session's notes folder is; a folder the user names must exist).
+        bool createFolder = false;
+    };
+
+    LaunchOptions();
+
+    QCommandLineParser &parser() { return m_parser; }
+
+    // After the parser has read the arguments: the request, or false with a
+    // sentence for the user in *error. currentFolder resolves a relative
+    // FOLDER; dataFolder is the session's notes folder.
+    bool interpret(const QString &currentFolder, const QString &dataFolder, Request *request, QString *error) const;
+
+    // ${XDG_DATA_HOME:-~/.local/share}/jotwell.
+    static QString sessionDataFolder();
+
+    // Makes sure the request's folder is there: creates it when the request
+    // says so, else false with a sentence for the user when it is no folder.
+    static bool prepareFolder(const Request &request, QString *error);
+
+private:
+    QCommandLineParser m_parser;
+    QCommandLineOption m_dataFolder;
+    QCommandLineOption m_autostart;
+};

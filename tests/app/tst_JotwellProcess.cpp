@@ -1,0 +1,148 @@
+// The real programs as processes: what they answer before any window opens,
+// where Jotwell keeps its notes, and its login entry.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs program in folder with the display variables removed and the given
+// ones set; a value of null removes that variable.
+Outcome run(const QString &program, const QStringList &arguments, const QString &folder,
+            const QList<std::pair<QString, QString>> &environment = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    for (const auto &[name, value] : environment)
+        value.isNull() ? env.remove(name) : env.insert(name, value);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+const QString Jotwell = QStringLiteral(JOTWELL_PATH);
+
+} // namespace
+
+class tst_JotwellProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Answered without a display and without touching the current folder.
+    void answersWithoutDisplay_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString host = QStringLiteral(ZVCAL_HOST_PATH);
+        QTest::newRow("help") << Jotwell << QStringList {"--help"} << 0 << "Usage: jotwell [options] [FOLDER]" << "";
+        QTest::newRow("version") << Jotwell << QStringList {"--version"} << 0 << "Jotwell 1.0.17\n" << "";
+        QTest::newRow("unknown option") << Jotwell << QStringList {"--bogus"} << 2 << "" << "Usage: jotwell";
+        QTest::newRow("autostart maybe") << Jotwell << QStringList {"--autostart", "maybe"} << 2 << "" << "Usage: jotwell";
+        QTest::newRow("two folders") << Jotwell << QStringList {"a", "b"} << 2 << "" << "Usage: jotwell";
+        QTest::newRow("host help") << host << QStringList {"--help"} << 0 << "Usage: zvcal-host [options]" << "";
+        QTest::newRow("host unknown option") << host << QStringList {"--bogus"} << 2 << "" << "Usage: zvcal-host";
+    }
+
+    void answersWithoutDisplay()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir folder;
+        const Outcome outcome = run(program, arguments, folder.path());
+        QTEST(outcome.status, "status");
+        QVERIFY2(out.isEmpty() ? outcome.out.isEmpty() : outcome.out.startsWith(out), qPrintable(outcome.out));
+        QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.contains(err), qPrintable(outcome.err));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void missingDisplayIsOneSentence_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("no display set") << QString() << "Jotwell needs a desktop: no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n";
+        // No X server listens on this display number.
+        QTest::newRow("display not answering") << ":59999" << "Jotwell cannot open a window: the display \":59999\" does not answer.\n";
+    }
+
+    void missingDisplayIsOneSentence()
+    {
+        QFETCH(QString, display);
+        QTemporaryDir folder;
+        const Outcome outcome = run(Jotwell, {}, folder.path(), {{"DISPLAY", display}});
+        QCOMPARE(outcome.status, 1);
+        QTEST(outcome.err, "sentence");
+    }
+
+    // From the desktop entry Jotwell works in ${XDG_DATA_HOME}/jotwell,
+    // created when absent, not in the folder it was started in.
+    void dataFolderFromDesktopEntry()
+    {
+        QTemporaryDir home;
+        const QString data = home.filePath("data");
+        const QString notes = data + "/jotwell/Notes.dat";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", data);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess jotwell;
+        jotwell.setProcessEnvironment(env);
+        jotwell.setWorkingDirectory(home.path());
+        jotwell.start(Jotwell, {"--data-folder"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(notes) || jotwell.state() == QProcess::NotRunning, 20000);
+        const bool created = QFile::exists(notes);
+        jotwell.kill();
+        jotwell.waitForFinished();
+        QVERIFY2(created, jotwell.readAllStandardError().constData());
+        QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList {"data"});
+    }
+
+    void autostartOnAndOff()
+    {
+        QTemporaryDir config;
+        const QString entry = config.filePath("autostart/jotwell.desktop");
+        const QList<std::pair<QString, QString>> env {{"XDG_CONFIG_HOME", config.path()}};
+
+        Outcome outcome = run(Jotwell, {"--autostart", "on"}, config.path(), env);
+        QCOMPARE(outcome.status, 0);
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+        QVERIFY(lines.contains("[Desktop Entry]"));
+        QVERIFY(lines.contains("Type=Application"));
+        QVERIFY(lines.contains("Exec=" + QFileInfo(Jotwell).canonicalFilePath() + " --data-folder"));
+
+        outcome = run(Jotwell, {"--autostart", "off"}, config.path(), env);
+        QCOMPARE(outcome.status, 0);
+        QVERIFY(!QFile::exists(entry));
+        // Already off is not an error.
+        QCOMPARE(run(Jotwell, {"--autostart", "off"}, config.path(), env).status, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_JotwellProcess)
+#include "tst_JotwellProcess.moc"
