@@ -10,6 +10,8 @@
 #include "platform/seams/Clock.h"
 #include "platform/widgets/SSCommand.h"
 
+#include <cmath>
+
 namespace {
 
 const QString DefaultCaption = QStringLiteral("DavOduraruv");
@@ -27,6 +29,14 @@ std::int16_t toInt16(std::int32_t value)
     if (value < INT16_MIN || value > INT16_MAX)
         throw PropertyError::invalidValue();
     return std::int16_t(value);
+}
+
+// The calendar keeps its size in whole pixels, so it reads 3200 twips back as
+// 3195. The button's own figure is saved while the calendar shows just that
+// size, so that a size set is the size saved, and a default stays unsaved.
+std::int32_t savedSize(std::int32_t own, std::int32_t calendar)
+{
+    return std::lround(own / 15.0) * 15 == calendar ? own : calendar;
 }
 
 } // namespace
@@ -246,8 +256,8 @@ void ZVCalButton::WriteProperties(PropertyBag &bag) const
 {
     const ZVCalendar &c = *m_calendar;
     const FontRef ambient = ambientFont();
-    bag.writeInt(key("calWidth"), c.calWidth(), 3200);
-    bag.writeInt(key("calHeight"), c.calHeight(), 4000);
+    bag.writeInt(key("calWidth"), savedSize(m_calWidth, c.calWidth()), 3200);
+    bag.writeInt(key("calHeight"), savedSize(m_calHeight, c.calHeight()), 4000);
     bag.writeInt(key("calAlignmentDayTitle"), c.calAlignmentDayTitle(), 7);
     bag.writeInt(key("calAlignmentNum"), c.calAlignmentNum(), 7);
     bag.writeInt(key("calAppearance"), c.calAppearance(), 2);
