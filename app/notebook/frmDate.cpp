@@ -15,14 +15,14 @@ frmDate::frmDate(QLineEdit *txtDate, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::size(2805, 735));
 
-    cmdNow = new QPushButton(tr("Today"), this);
-    cmdNow->setObjectName(QStringLiteral("cmdNow"));
-    cmdNow->setGeometry(Twips::rect(120, 120, 1215, 495));
+    // Created in tab order: Tomorrow (right) first, then Today (left).
     cmdTomorrow = new QPushButton(tr("Tomorrow"), this);
     cmdTomorrow->setObjectName(QStringLiteral("cmdTomorrow"));
     cmdTomorrow->setGeometry(Twips::rect(1470, 120, 1215, 495));
-    // Tomorrow comes first; Enter presses the button that has the focus.
-    setTabOrder(cmdTomorrow, cmdNow);
+    cmdNow = new QPushButton(tr("Today"), this);
+    cmdNow->setObjectName(QStringLiteral("cmdNow"));
+    cmdNow->setGeometry(Twips::rect(120, 120, 1215, 495));
+    // Enter presses the button that has the focus.
     cmdTomorrow->setAutoDefault(true);
     cmdNow->setAutoDefault(true);
     cmdTomorrow->setFocus();
