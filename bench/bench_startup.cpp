@@ -1,6 +1,8 @@
 // Time from process start to a shown main window, with 100,000 notes and with
-// an empty note file, and the resident memory of both. Each start is a fresh
-// child process (this program run with --child), so nothing is warm in-process.
+// an empty note file, and the resident memory of both; and, for scale, the
+// time a bare Qt program takes to show a window with one label. Each start is a fresh
+// child process (this program run with --child, or bench_bare_window), so
+// nothing is warm in-process.
 
 #include "notebook/NoteRecord.h"
 #include "notebook/frmJotwell.h"
@@ -48,7 +50,7 @@ struct Start
     long rssKiB;
 };
 
-Start startOnce(const QString &program, const QString &folder)
+Start startOnce(const QString &program, const QStringList &arguments)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -56,7 +58,7 @@ Start startOnce(const QString &program, const QString &folder)
     child.setProcessEnvironment(env);
     QElapsedTimer timer;
     timer.start();
-    child.start(program, {QStringLiteral("--child"), folder});
+    child.start(program, arguments);
     while (!child.canReadLine() && child.waitForReadyRead(60000)) {
     }
     const double ms = timer.nsecsElapsed() / 1e6;
@@ -98,12 +100,16 @@ int main(int argc, char **argv)
     }
 
     const QString program = QCoreApplication::applicationFilePath();
-    std::vector<double> fullMs, emptyMs;
+    const QStringList emptyRun {QStringLiteral("--child"), empty.path()};
+    const QStringList fullRun {QStringLiteral("--child"), full.path()};
+    const QString bare = QStringLiteral(BARE_WINDOW_PATH);
+    std::vector<double> fullMs, emptyMs, bareMs;
     long fullRss = 0, emptyRss = 0;
-    startOnce(program, empty.path()); // warm the page cache for the binaries
+    startOnce(program, emptyRun); // warm the page cache for the binaries
     for (int i = 0; i < Runs; ++i) {
-        const Start e = startOnce(program, empty.path());
-        const Start f = startOnce(program, full.path());
+        const Start e = startOnce(program, emptyRun);
+        const Start f = startOnce(program, fullRun);
+        bareMs.push_back(startOnce(bare, {}).ms);
         emptyMs.push_back(e.ms);
         fullMs.push_back(f.ms);
         emptyRss = std::max(emptyRss, e.rssKiB);
@@ -114,6 +120,8 @@ int main(int argc, char **argv)
     out << "start to shown window, empty file:          " << median(emptyMs) << " ms (median of " << Runs << ")\n";
     out << "start to shown window, " << NoteCount << " notes:       " << median(fullMs) << " ms\n";
     out << "ratio " << NoteCount << " notes / empty:             " << median(fullMs) / median(emptyMs) << " (goal <= 1.1)\n";
+    out << "bare Qt program to shown window:            " << median(bareMs) << " ms\n";
+    out << "ratio empty file / bare Qt window:          " << median(emptyMs) / median(bareMs) << " (goal <= 1.2)\n";
     out << "resident memory, empty file:               " << emptyRss << " KiB\n";
     out << "resident memory, " << NoteCount << " notes:             " << fullRss << " KiB (file is "
         << NoteCount * NoteRecord::Size / 1024 << " KiB)\n";

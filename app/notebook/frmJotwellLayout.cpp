@@ -127,7 +127,7 @@ void frmJotwell::buildControls()
     txtDate = place<QLineEdit>(fraContact, "txtDate", 780, 285, 1575, 315);
     txtDate->setToolTip(tr("Double click for more..."));
     lblDate->setBuddy(txtDate);
-    // The calendar button (225 x 225) will sit on the window itself at 2505, 1185,
+    // The calendar button (225 x 225, buildDateControls) sits on the window itself at 2505, 1185,
     // just right of the date box; the days-before row starts beyond it.
     lblInterval_0 = label(fraContact, "lblInterval_0", tr("&Remind me"), 2670, 330, 990, 255);
     lblInterval_0->setAlignment(Qt::AlignRight | Qt::AlignTop);

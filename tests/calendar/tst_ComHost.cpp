@@ -97,6 +97,46 @@ private slots:
         QCOMPARE(bag.readInt(QStringLiteral("calMinYear"), 1600), 2000);
     }
 
+    // The button on a form larger than itself, its properties set by name.
+    void placesTheButton()
+    {
+        const QString saved = m_dir.filePath(QStringLiteral("button.bag"));
+        QString out, err;
+        QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalButton"), QStringLiteral("--form"), QStringLiteral("400x320"),
+                      QStringLiteral("--at"), QStringLiteral("40,30"), QStringLiteral("--size"), QStringLiteral("36x36"),
+                      QStringLiteral("--set"), QStringLiteral("Caption=Go"), QStringLiteral("--set"), QStringLiteral("calWidth=1995"),
+                      QStringLiteral("--set"), QStringLiteral("calMinYear=1500"), QStringLiteral("--save"), saved},
+                     saved, &out, &err),
+                 qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("calMinYear=1500: error 380: Invalid property value")), qPrintable(err));
+        const TextPropertyBag bag = TextPropertyBag::fromFile(saved);
+        QCOMPARE(bag.readText(QStringLiteral("Caption"), QString()), QStringLiteral("Go"));
+        QCOMPARE(bag.readInt(QStringLiteral("calWidth"), 3200), 1995);
+        QVERIFY(!bag.contains(QStringLiteral("calMinYear")));
+    }
+
+    void badPlacement_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("form of no width") << QStringList {"--form", "0x320"} << "--form takes WxH";
+        QTest::newRow("position not a pair") << QStringList {"--at", "40"} << "--at takes X,Y";
+    }
+    void badPlacement()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QString::fromLatin1(RegistryFile::EnvironmentVariable), m_dir.filePath(QStringLiteral("registry.ini")));
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(ZVCAL_HOST_PATH), QStringList {QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalButton")} + arguments);
+        QVERIFY(host.waitForFinished(20000));
+        QCOMPARE(host.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(host.readAllStandardError()).contains(message));
+    }
+
     void unknownProgId()
     {
         QProcess host;

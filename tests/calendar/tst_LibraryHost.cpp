@@ -166,6 +166,32 @@ private slots:
         QCOMPARE(sink.refs, ULONG(1));
         QCOMPARE(m_canUnloadNow(), S_OK);
 
+        // The drop-down button, registered and created the same way; its
+        // calendar properties refuse what the calendar refuses.
+        const QString buttonClsid = registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalButton/CLSID"));
+        QCOMPARE(buttonClsid, zvcal::CLSID_ZVCalButton.toString());
+        QCOMPARE(m_getClassObject(zvcal::CLSID_ZVCalButton, IID_IClassFactory, factory.putVoid()), S_OK);
+        ComPtr<_ZVCalButton> button;
+        QCOMPARE(factory->CreateInstance(nullptr, zvcal::IID__ZVCalButton, button.putVoid()), S_OK);
+        factory.reset();
+        QCOMPARE(button.query<IControl>(IID_IControl)->InitProperties(), S_OK);
+        QCOMPARE(button->put_calValue(*DateValue::fromDate(2000, 2, 29)), S_OK);
+        DATE picked = 0;
+        QCOMPARE(button->get_calValue(&picked), S_OK);
+        QCOMPARE(picked, *DateValue::fromDate(2000, 2, 29));
+        LONG width = 0;
+        QCOMPARE(button->get_calWidth(&width), S_OK);
+        QCOMPARE(width, 3200);
+        QCOMPARE(button->put_calMinYear(1599), CTL_E_INVALIDPROPERTYVALUE);
+        DISPID enabledId = DISPID_UNKNOWN;
+        QCOMPARE(button->GetIDsOfNames(QStringLiteral("Enabled"), &enabledId), S_OK);
+        QVERIFY(enabledId != DISPID_ENABLED);
+        QCOMPARE(put(button.get(), QStringLiteral("Caption"), Variant(QStringLiteral("Go"))), S_OK);
+        QCOMPARE(get(button.get(), QStringLiteral("Caption")).toString(), QStringLiteral("Go"));
+        QCOMPARE(m_canUnloadNow(), S_FALSE);
+        button.reset();
+        QCOMPARE(m_canUnloadNow(), S_OK);
+
         QCOMPARE(m_unregister(), S_OK);
         QFile file(m_registry);
         QVERIFY(!file.exists() || (file.open(QIODevice::ReadOnly) && file.readAll().trimmed().isEmpty()));

@@ -1,0 +1,399 @@
+// The drop-down calendar button: where the calendar opens, what closes it,
+// the events it relays, and its properties and persistence.
+
+#include "CalendarTestKit.h"
+
+#include "button/DropDownPlacement.h"
+#include "button/ZVCalButton.h"
+#include "properties/ZVCalButtonObject.h"
+#include "platform/objects/StdFont.h"
+#include "platform/objects/TextPropertyBag.h"
+#include "platform/seams/Clock.h"
+#include "support/ClockScope.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A 400 x 320 form with the button and one other focusable control.
+struct Form
+{
+    QWidget window;
+    ZVCalButton *button;
+    QLineEdit *other;
+
+    explicit Form(QPoint at = {40, 30})
+    {
+        window.resize(400, 320);
+        other = new QLineEdit(&window);
+        other->setGeometry(300, 280, 80, 24);
+        button = new ZVCalButton(&window);
+        button->setGeometry(QRect(at, QSize(36, 36)));
+        button->InitProperties();
+        button->calendar()->setCalValue(calDate(1997, 1, 15));
+        window.show();
+        window.activateWindow();
+    }
+    bool active() { return QTest::qWaitForWindowActive(&window); }
+    ZVCalendar *cal() const { return button->calendar(); }
+    void clickButton() const { QTest::mouseClick(button->button(), Qt::LeftButton); }
+};
+
+// The platform's order: press, release (Click), then the double click.
+void doubleClick(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+    QTest::mouseDClick(w, Qt::LeftButton);
+}
+
+// A host's event sink that changes every KeyAscii it sees to 0.
+class KeySwallower final : public __ZVCalButton
+{
+public:
+    ULONG refs = 1;
+    HRESULT QueryInterface(const Guid &iid, void **object) override
+    {
+        if (iid != IID_IUnknown && iid != IID_IDispatch && iid != zvcal::DIID___ZVCalButton)
+            return *object = nullptr, E_NOINTERFACE;
+        *object = static_cast<IDispatch *>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG AddRef() override { return ++refs; }
+    ULONG Release() override { return --refs; }
+    void KeyPress(short &KeyAscii) override { KeyAscii = 0; }
+};
+
+const QStringList WrittenKeys = {
+    "calWidth", "calHeight", "calAlignmentDayTitle", "calAlignmentNum", "calAppearance", "calCaption",
+    "calCurrentDateBackColor", "calCurrentDateForeColor", "calCurrentMonthBackColor", "calCurrentMonthForeColor",
+    "calCurrentMonthWeekendsBackColor", "calCurrentMonthWeekendsForeColor", "calDayTitle", "calFirstDayofWeek",
+    "calFont", "calMaxYear", "calMinYear", "calMonthTitle", "calMonthYearTitleFont", "calMouseSensitiveDate",
+    "calNextMonthBackColor", "calNextMonthForeColor", "calOutline", "calPreviousMonthBackColor",
+    "calPreviousMonthForeColor", "calScrollArrowsFont", "calScrollArrowsPos", "calSelectedDayBackColor",
+    "calSelectedDayForeColor", "calShowDropdownMonth", "calShowTitleBar", "calValue", "ForeColor", "Enabled", "Font",
+    "AutoSize", "BevelWidth", "Caption", "Font3D", "MouseIcon", "MousePointer", "Outline", "Picture", "RoundedCorners",
+};
+
+StdPicturePtr filled(int w, int h, Qt::GlobalColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return StdPicture::create(image);
+}
+
+} // namespace
+
+class tst_ZVCalButton : public QObject
+{
+    Q_OBJECT
+
+    SettableClock m_clock {QDateTime(QDate(1997, 1, 15), QTime(12, 0))};
+    ClockScope m_clockScope {m_clock};
+    ScriptedDialogsScope m_dialogs;
+
+private slots:
+    // Form 6000 x 4800 twips unless the row says otherwise; button 540 x 540
+    // and calendar 3200 x 4000 twips.
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("scale");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QPoint>("expected");
+        const QRect form(0, 0, 6000, 4800);
+        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << QPoint(870, 720);
+        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << QPoint(2770, 720);
+        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << QPoint(870, 470);
+        QTest::newRow("near both") << form << QPoint(380, 280) << QPoint(2770, 470);
+        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << QPoint(870, 720);
+        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << QPoint(0, 0);
+        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << QPoint(0, 720);
+        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << QPoint(-300, -150);
+    }
+    void placement()
+    {
+        QFETCH(QRect, scale);
+        QFETCH(QPoint, offset);
+        QFETCH(QPoint, expected);
+        const DropDownPlacement::Form form {scale.x(), scale.y(), scale.width(), scale.height()};
+        QCOMPARE(DropDownPlacement::origin(form, offset, QSize(540, 540), QSize(3200, 4000)), expected);
+    }
+
+    // The same rule for real: 400 x 320 pixels is 6000 x 4800 twips, the
+    // calendar 3200 x 4000 twips is 213 x 267 pixels.
+    void dropsDownOntoForm_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("room below and right") << QPoint(40, 30) << QRect(58, 48, 213, 267);
+        QTest::newRow("near the right edge") << QPoint(360, 30) << QRect(165, 48, 213, 267);  // 2470 twips
+        QTest::newRow("near the bottom") << QPoint(40, 270) << QRect(58, 21, 213, 267);       // 320 twips
+    }
+    void dropsDownOntoForm()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QRect, expected);
+        Form f(at);
+        QVERIFY(f.active());
+        QSignalSpy clicks(f.button, &ZVCalButton::BtnClick);
+        QVERIFY(!f.cal()->isVisible());
+        f.clickButton();
+        QVERIFY(f.cal()->isVisible());
+        QCOMPARE(f.cal()->parentWidget(), &f.window);
+        QCOMPARE(f.cal()->geometry(), expected);
+        // Above every other control of the form, and holding the focus.
+        QCOMPARE(f.window.childAt(expected.center())->window(), &f.window);
+        QVERIFY(f.cal()->isAncestorOf(f.window.childAt(expected.center())));
+        QVERIFY(f.cal()->isAncestorOf(QApplication::focusWidget()) || f.cal()->hasFocus());
+        QCOMPARE(clicks.size(), 1);
+    }
+
+    void closingActions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("keyPresses");
+        QTest::newRow("second click on the button") << "button" << true << 0;
+        QTest::newRow("double click on a day") << "day" << true << 0;
+        QTest::newRow("double click on a neighbouring month's day") << "neighbour" << false << 0;
+        QTest::newRow("double click on an arrow button") << "arrow" << false << 0;
+        QTest::newRow("Enter") << "enter" << true << 1;
+        QTest::newRow("Esc") << "esc" << true << 1;
+        QTest::newRow("another key") << "x" << false << 1;
+        QTest::newRow("focus to another control") << "other" << true << 0;
+    }
+    void closingActions()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, closes);
+        QFETCH(int, keyPresses);
+        Form f;
+        QVERIFY(f.active());
+        f.clickButton();
+        QVERIFY(f.cal()->isVisible());
+        int keys = 0;
+        connect(f.button, &ZVCalButton::KeyPress, this, [&keys](short &) { ++keys; });
+        QWidget *focus = QApplication::focusWidget();
+        if (action == "button")
+            f.clickButton();
+        else if (action == "day")
+            doubleClick(calDayCell(*f.cal(), 20));
+        else if (action == "neighbour")
+            doubleClick(calCell(*f.cal(), 2)); // 30 December 1996
+        else if (action == "arrow")
+            doubleClick(calButton(*f.cal(), 2));
+        else if (action == "enter")
+            QTest::keyClick(focus, Qt::Key_Return);
+        else if (action == "esc")
+            QTest::keyClick(focus, Qt::Key_Escape);
+        else if (action == "x")
+            QTest::keyClick(focus, Qt::Key_X);
+        else
+            f.other->setFocus();
+        QCOMPARE(f.cal()->isVisible(), !closes);
+        QCOMPARE(keys, keyPresses);
+        if (closes && action != "other")
+            QCOMPARE(QApplication::focusWidget(), f.button->button());
+    }
+
+    void dayClickKeepsOpenAndRelaysInOrder()
+    {
+        Form f;
+        QVERIFY(f.active());
+        QStringList events;
+        connect(f.button, &ZVCalButton::ValueChanged, this, [&events] { events << "ValueChanged"; });
+        connect(f.button, &ZVCalButton::Click, this, [&events] { events << "Click"; });
+        f.clickButton();
+        QTest::mouseClick(calDayCell(*f.cal(), 20), Qt::LeftButton);
+        QCOMPARE(events, (QStringList {"ValueChanged", "Click"}));
+        QCOMPARE(f.cal()->calValue(), calDate(1997, 1, 20));
+        QVERIFY(f.cal()->isVisible());
+        // Closing keeps the date; the next opening shows it again.
+        f.clickButton();
+        f.clickButton();
+        QCOMPARE(f.cal()->calValue(), calDate(1997, 1, 20));
+    }
+
+    // A host's handler that changes KeyAscii: the calendar's own code after
+    // the event sees the change.
+    void keyAsciiChangeReachesCalendar()
+    {
+        zvcal::ZVCalButtonObject *object = zvcal::ZVCalButtonObject::create();
+        const auto holder = ComPtr<_ZVCalButton>::adopt(object);
+        KeySwallower sink;
+        std::uint32_t cookie = 0;
+        QCOMPARE(object->Advise(zvcal::DIID___ZVCalButton, &sink, &cookie), S_OK);
+        ZVCalendar *cal = object->widget()->calendar();
+        short seenAfter = -1;
+        connect(cal, &ZVCalendar::KeyPress, this, [&seenAfter](short &a) { seenAfter = a; });
+        cal->show();
+        QTest::keyClick(cal, Qt::Key_A);
+        QCOMPARE(seenAfter, short(0));
+        object->Unadvise(cookie);
+    }
+
+    void newControl()
+    {
+        ZVCalButton b;
+        b.InitProperties();
+        QCOMPARE(b.size(), QSize(36, 36)); // 540 x 540 twips
+        QCOMPARE(b.calWidth(), 3200);
+        QCOMPARE(b.calHeight(), 4000);
+        QCOMPARE(b.calendar()->size(), QSize(213, 267));
+        QCOMPARE(b.calendar()->calValue(), calDate(1997, 1, 15));
+        for (const FontRef &font : {b.calendar()->calFont(), b.calendar()->calMonthYearTitleFont(), b.calendar()->calScrollArrowsFont()}) {
+            QCOMPARE(font->name(), QStringLiteral("Courier New"));
+            QCOMPARE(font->size(), 10.0);
+        }
+        QCOMPARE(b.calendar()->calFont().get() == b.calendar()->calMonthYearTitleFont().get(), false);
+        QCOMPARE(b.Font()->name(), QStringLiteral("Arial"));
+        QCOMPARE(b.Font()->size(), 8.25);
+        QCOMPARE(b.Picture()->size(), QSize(20, 20));
+        // Resized at once, also while open.
+        b.setCalWidth(1995);
+        b.setCalHeight(2505);
+        QCOMPARE(b.calendar()->size(), QSize(133, 167));
+    }
+
+    void persistenceRoundTrip()
+    {
+        ZVCalButton a;
+        a.setAmbientFont(StdFont::create(QStringLiteral("Arial"), 8.25));
+        a.InitProperties();
+        ZVCalendar &c = *a.calendar();
+        a.setCalWidth(1995);
+        a.setCalHeight(2505);
+        c.setCalAlignmentDayTitle(0);
+        c.setCalAlignmentNum(8);
+        c.setCalAppearance(0);
+        c.setCalCaption(QStringLiteral("Pick"));
+        OLE_COLOR colour = 0x010101;
+        for (auto setter : {&ZVCalendar::setCalCurrentDateBackColor, &ZVCalendar::setCalCurrentDateForeColor, &ZVCalendar::setCalCurrentMonthBackColor,
+                            &ZVCalendar::setCalCurrentMonthForeColor, &ZVCalendar::setCalCurrentMonthWeekendsBackColor,
+                            &ZVCalendar::setCalCurrentMonthWeekendsForeColor, &ZVCalendar::setCalNextMonthBackColor, &ZVCalendar::setCalNextMonthForeColor,
+                            &ZVCalendar::setCalPreviousMonthBackColor, &ZVCalendar::setCalPreviousMonthForeColor,
+                            &ZVCalendar::setCalSelectedDayBackColor, &ZVCalendar::setCalSelectedDayForeColor})
+            (c.*setter)(colour += 0x010203);
+        c.setCalDayTitle(2);
+        c.setCalFirstDayofWeek(7);
+        c.setCalFont(StdFont::create(QStringLiteral("Times"), 11));
+        c.setCalMaxYear(9000);
+        c.setCalMinYear(1700);
+        c.setCalMonthTitle(0);
+        c.setCalMonthYearTitleFont(StdFont::create(QStringLiteral("Verdana"), 9));
+        c.setCalMouseSensitiveDate(true);
+        c.setCalOutline(true);
+        c.setCalScrollArrowsFont(StdFont::create(QStringLiteral("Impact"), 8.25));
+        c.setCalScrollArrowsPos(1);
+        c.setCalShowDropdownMonth(true);
+        c.setCalShowTitleBar(false);
+        c.setCalValue(calDate(2001, 9, 30));
+        a.setForeColor(0x123456);
+        a.setEnabledProperty(false);
+        a.setFont(StdFont::create(QStringLiteral("Courier New"), 12));
+        a.setAutoSize(1);
+        a.setBevelWidth(4);
+        a.setCaption(QStringLiteral("..."));
+        a.setFont3D(3);
+        a.setMouseIcon(filled(4, 4, Qt::red));
+        a.setMousePointer(2);
+        a.setOutline(true);
+        a.setPicture(filled(8, 6, Qt::blue));
+        a.setRoundedCorners(true);
+
+        TextPropertyBag written;
+        a.WriteProperties(written);
+        QCOMPARE(written.keys(), WrittenKeys);
+
+        ZVCalButton b;
+        b.setAmbientFont(StdFont::create(QStringLiteral("Arial"), 8.25));
+        TextPropertyBag loaded = TextPropertyBag::fromText(written.toText());
+        b.ReadProperties(loaded);
+        TextPropertyBag again;
+        b.WriteProperties(again);
+        QCOMPARE(again.toText(), written.toText());
+        QVERIFY(b.isEnabled());
+        QVERIFY(!b.button()->isEnabled());
+    }
+
+    // Values equal to their defaults are left out, and a missing key reads
+    // back as its default.
+    void defaultsOmitted()
+    {
+        ZVCalButton b;
+        TextPropertyBag empty;
+        b.ReadProperties(empty);
+        QCOMPARE(b.Caption(), QStringLiteral("DavOduraruv"));
+        QCOMPARE(b.BevelWidth(), std::int16_t(1));
+        QCOMPARE(b.ForeColor(), OLE_COLOR(0x80000012));
+        QCOMPARE(b.calWidth(), 3200);
+        QCOMPARE(b.calHeight(), 4000);
+        QCOMPARE(b.calendar()->calMinYear(), 1600);
+        QCOMPARE(b.calendar()->calValue(), calDate(1997, 1, 15));
+        QVERIFY(!b.Picture() || b.Picture()->isNull());
+        TextPropertyBag written;
+        b.WriteProperties(written);
+        QCOMPARE(written.keys(), QStringList());
+
+        b.setCaption(QStringLiteral("Other"));
+        b.setCaption(QStringLiteral("DavOduraruv"));
+        b.WriteProperties(written);
+        QVERIFY(!written.contains(QStringLiteral("Caption")));
+    }
+
+    void readErrors()
+    {
+        zvcal::ZVCalButtonObject *object = zvcal::ZVCalButtonObject::create();
+        const auto holder = ComPtr<_ZVCalButton>::adopt(object);
+        for (const char *line : {"calScrollArrowsPos = int 4", "calMinYear = int 1599", "BevelWidth = int 65538"}) {
+            TextPropertyBag bag = TextPropertyBag::fromText(QString::fromLatin1(line));
+            ExcepInfo excep;
+            QCOMPARE(object->ReadProperties(bag, &excep), DISP_E_EXCEPTION);
+            QCOMPARE(excep.number, 380);
+            QCOMPARE(excep.description, QStringLiteral("Invalid property value"));
+        }
+        // The upper year limit is restored first, so limits above the
+        // control's present ones load.
+        object->widget()->calendar()->setCalMinYear(1600);
+        object->widget()->calendar()->setCalMaxYear(1700);
+        TextPropertyBag years = TextPropertyBag::fromText(QStringLiteral("calMinYear = int 1800\ncalMaxYear = int 1900\ncalValue = date 1850-06-01"));
+        ExcepInfo excep;
+        QCOMPARE(object->ReadProperties(years, &excep), S_OK);
+        QCOMPARE(object->widget()->calendar()->calMinYear(), 1800);
+        QCOMPARE(object->widget()->calendar()->calMaxYear(), 1900);
+    }
+
+    void autoSize()
+    {
+        QWidget form;
+        ZVCalButton b(&form);
+        form.show();
+        b.setPicture(filled(40, 30, Qt::green));
+        b.setAutoSize(2);
+        QVERIFY(b.size() != QSize(36, 36));
+        QCOMPARE(b.size(), b.button()->size());
+        QVERIFY(b.button()->width() > 40 && b.button()->height() > 30);
+        b.setAutoSize(0);
+        b.resize(50, 44);
+        QCOMPARE(b.button()->geometry(), QRect(0, 0, 50, 44));
+    }
+
+    void disabledButtonCannotOpen()
+    {
+        Form f;
+        QVERIFY(f.active());
+        f.button->setEnabledProperty(false);
+        QVERIFY(f.button->isEnabled());
+        f.clickButton();
+        QVERIFY(!f.cal()->isVisible());
+        f.button->setEnabledProperty(true);
+        f.clickButton();
+        QVERIFY(f.cal()->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_ZVCalButton)
+#include "tst_ZVCalButton.moc"
