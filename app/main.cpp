@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "notebook/InstanceLock.h"
 #include "notebook/frmJotwell.h"
 #include "platform/seams/Dialogs.h"
@@ -8,8 +9,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Jotwell"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.17"));
+    QApplication::setApplicationName(Version::title());
+    QApplication::setApplicationVersion(Version::text());
 
     // The data files live in the folder the program was started in.
     const QString folder = QDir::currentPath();
@@ -26,6 +27,10 @@ int main(int argc, char **argv)
     frmJotwell form(folder);
     if (!form.isLoaded())
         return 1;
+    // A message box closed while the main window sits in the tray is no
+    // reason to end; the main window's close, Exit and the tray's Close are.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&form, &frmJotwell::exitRequested, &app, [] { QCoreApplication::exit(0); });
     form.show();
     return app.exec();
 }
