@@ -1,6 +1,7 @@
 #include "platform/tray/TrayIcon.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 TrayIcon::TrayIcon(const Settings &settings, QObject *parent)
     : QObject(parent), m_settings(settings), m_icon(new QSystemTrayIcon(settings.icon, this))
@@ -10,7 +11,9 @@ TrayIcon::TrayIcon(const Settings &settings, QObject *parent)
     m_singleClick.setSingleShot(true);
     connect(&m_singleClick, &QTimer::timeout, this, &TrayIcon::LeftButtonClick);
     connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
-    if (settings.visible)
+    // Test and headless platforms have no notification area to look for.
+    const QString platform = QGuiApplication::platformName();
+    if (settings.visible && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         m_icon->show();
 }
 
