@@ -167,6 +167,11 @@ bool frmNames::Form_Unload()
     return answer != Dialogs::Answer::Cancel;
 }
 
+void frmNames::reject()
+{
+    close();
+}
+
 void frmNames::closeEvent(QCloseEvent *event)
 {
     if (Form_Unload())

@@ -24,6 +24,10 @@ public:
     void cmdDelete_Click();
     void cmdOK_Click();
 
+public slots:
+    // Escape closes the window as its close box does, writing Names.cat.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
