@@ -2,8 +2,6 @@
 
 #include "notebook/AppIcon.h"
 #include "notebook/NoteFields.h"
-#include "notebook/frmAbout.h"
-#include "notebook/frmNames.h"
 #include "reminders/frmCalendar.h"
 #include "platform/seams/Clock.h"
 #include "platform/dates/DateValue.h"

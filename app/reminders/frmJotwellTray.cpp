@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -117,7 +118,11 @@ void frmJotwell::connectTrayHandlers()
 
 bool frmJotwell::reminderWindowUp() const
 {
-    return qobject_cast<frmReminder *>(QApplication::activeModalWidget()) != nullptr;
+    // Also while a message box of the reminder (its delete question) is on top of it.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+        return qobject_cast<const frmReminder *>(window) && window->isVisible() && window->isModal();
+    });
 }
 
 void frmJotwell::refuseWhileReminding()
