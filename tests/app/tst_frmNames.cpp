@@ -56,6 +56,7 @@ private slots:
     void removingTheOnlyNameLeavesAnEmptyFile();
     void okWithoutSelectionKeepsTheContact();
     void failedWriteKeepsTheFile();
+    void unreadListIsNotWrittenBack();
     void exitWhileOpenWritesNothing();
 };
 
@@ -150,6 +151,23 @@ void tst_frmNames::failedWriteKeepsTheFile()
     QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
     QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Names.cat")));
     QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray("Ann\r\n"));
+}
+
+void tst_frmNames::unreadListIsNotWrittenBack()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    // Something Names.cat cannot be read from: a folder in its place.
+    QVERIFY(QDir(s.folder()).mkdir(QStringLiteral("Names.cat")));
+    n.open();
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Names.cat")));
+    n.add(QStringLiteral("Bob"));
+    n.window->close();
+    QVERIFY(n.gone());
+    QVERIFY(QFileInfo(n.path()).isDir());
+    QCOMPARE(s.messages().size(), 1);
 }
 
 void tst_frmNames::exitWhileOpenWritesNothing()
