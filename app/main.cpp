@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "notebook/InstanceLock.h"
 #include "notebook/frmJotwell.h"
 #include "platform/seams/Dialogs.h"
@@ -38,8 +39,8 @@ int switchAutostart(bool on)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Jotwell"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(JOTWELL_VERSION));
+    QCoreApplication::setApplicationName(Version::title());
+    QCoreApplication::setApplicationVersion(Version::text());
 
     // The command line is answered before there is a display to open.
     LaunchOptions options;
@@ -81,6 +82,10 @@ int main(int argc, char **argv)
     frmJotwell form(folder);
     if (!form.isLoaded())
         return 1;
+    // A message box closed while the main window sits in the tray is no
+    // reason to end; the main window's close, Exit and the tray's Close are.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&form, &frmJotwell::exitRequested, app.get(), [] { QCoreApplication::exit(0); });
     form.show();
     return app->exec();
 }

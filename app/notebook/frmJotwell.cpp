@@ -1,6 +1,8 @@
 #include "notebook/frmJotwell.h"
 
+#include "notebook/AppIcon.h"
 #include "notebook/NoteFields.h"
+#include "reminders/frmCalendar.h"
 #include "platform/seams/Clock.h"
 #include "platform/dates/DateValue.h"
 #include "platform/seams/Dialogs.h"
@@ -19,6 +21,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 static void initResources()
 {
@@ -56,11 +59,13 @@ frmJotwell::frmJotwell(const QString &folder, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("frmJotwell"));
     setWindowTitle(AppTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/jotwell.png")));
+    setWindowIcon(AppIcon::icon());
     buildControls();
     buildDateControls();
+    buildTrayControls();
     buildMenus();
     connectHandlers();
+    connectTrayHandlers();
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -118,6 +123,8 @@ void frmJotwell::Form_Load()
         warn(m_store->notice());
     ShowCurrentRecord();
     loadCategories();
+    m_alarm.setText(QString());
+    tmrTime->start();
 }
 
 bool frmJotwell::ShowCurrentRecord()
@@ -237,14 +244,9 @@ void frmJotwell::cmdPrevious_Click()
 
 void frmJotwell::cmdExit_Click()
 {
+    m_exiting = true;
     close();
-    QCoreApplication::quit();
-}
-
-void frmJotwell::mnuAbout_Click()
-{
-    Dialogs::instance().messageBox(tr("Jotwell\nVersion 1.0.17\nA Simple Note and Alarm Utility."),
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Information, tr("About Jotwell"));
+    emit exitRequested();
 }
 
 QString frmJotwell::categoryPath() const
@@ -277,16 +279,27 @@ void frmJotwell::cboCategory_LostFocus()
 
 void frmJotwell::Form_Unload()
 {
+    // The window may be told to close more than once (a quit closes every
+    // window); it unloads once.
+    if (std::exchange(m_unloaded, true))
+        return;
     tmrReminder->stop();
+    tmrTime->stop();
     QString error;
     if (m_categoriesRead && !m_categories.save(categoryPath(), &error))
         showNoteError(error);
+    if (m_clock)
+        m_clock->close();
 }
 
 void frmJotwell::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+    // Closed from its title bar, the window ends the program, as any other
+    // open window (the Contact List) closes the usual way; Exit ends it at once.
+    if (!m_exiting)
+        QCoreApplication::quit();
 }
 
 bool frmJotwell::eventFilter(QObject *watched, QEvent *event)

@@ -3,6 +3,7 @@
 #include "notebook/CalButtonHost.h"
 #include "notebook/CategoryList.h"
 #include "notebook/RecordStore.h"
+#include "reminders/AlarmState.h"
 #include "reminders/ReminderScan.h"
 #include "platform/dates/LocaleServices.h"
 
@@ -23,6 +24,10 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class TrayIcon;
+class frmAbout;
+class frmCalendar;
+class frmNames;
 
 // The main window: shows one note of Notes.dat at a time, moves between notes,
 // runs the record commands and the reminder scan. Handlers carry the names of
@@ -67,6 +72,28 @@ public:
     void calButton_Click();
     void txtDate_DblClick();
 
+    // Alarm, clock tick, tray icon and menu, hiding, About and Contact List.
+    TrayIcon *trayIcon() const { return m_tray; }
+    const AlarmState &alarm() const { return m_alarm; }
+    void tmrTime_Timer();
+    void cmdAlarm_Click();
+    void mnuAlarm_Click();
+    void traIcon_LeftButtonClick();
+    void traIcon_LeftButtonDoubleClick();
+    void mnuOpen_Click();
+    void mnuDate_Click();
+    void mnuNew_Click();
+    void mnuClose_Click();
+    void cmdHide_Click();
+    void mnuHide_Click();
+    void Picture1_Click();
+    void txtContact_DblClick();
+
+signals:
+    // Exit and the tray menu's Close: the program is to end at once, every
+    // other window going without its own closing step.
+    void exitRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,6 +118,15 @@ private:
     // The note text box's contents as stored text: line breaks as CR LF.
     QString notesText() const;
     void warn(const QString &text);
+
+    void buildTrayControls();
+    void buildTrayMenu();
+    void connectTrayHandlers();
+    // A reminder window is up: it is modal, so no other window may be shown.
+    bool reminderWindowUp() const;
+    void refuseWhileReminding();
+    // Shows the main window, restored when minimized, in front.
+    void bringBack();
 
     QString m_folder;
     std::unique_ptr<RecordStore> m_store;
@@ -159,4 +195,22 @@ private:
     QAction *mnuAbout = nullptr;
     QMenu *mnuShell = nullptr;
     QAction *mnuRemind = nullptr;
+
+    AlarmState m_alarm;
+    TrayIcon *m_tray = nullptr;
+    QPointer<frmCalendar> m_clock;
+    QPointer<frmAbout> m_about;
+    QPointer<frmNames> m_names;
+    bool m_exiting = false;
+    bool m_unloaded = false;
+    QPushButton *cmdAlarm = nullptr;
+    QPushButton *cmdHide = nullptr;
+    QLineEdit *txtTime = nullptr;
+    QLabel *Picture1 = nullptr;
+    QTimer *tmrTime = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuDate = nullptr;
+    QAction *mnuNew = nullptr;
+    QAction *mnuAlarm = nullptr;
+    QAction *mnuClose = nullptr;
 };

@@ -237,9 +237,6 @@ void frmJotwell::buildMenus()
     mnuNewNote = action(mnuFile, "mnuNewNote", tr("New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuSave = action(mnuFile, "mnuSave", tr("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuHide = action(mnuFile, "mnuHide", tr("Hide"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    // A hidden window comes back only through the tray icon; until the
-    // window has one, hiding would strand the user.
-    mnuHide->setEnabled(false);
     mnuPrevious = action(mnuFile, "mnuPrevious", tr("Previous"));
     mnuNext = action(mnuFile, "mnuNext", tr("Next"));
     mnuFile->addSeparator();
@@ -249,11 +246,7 @@ void frmJotwell::buildMenus()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuAbout = action(mnuHelp, "mnuAbout", tr("&About"));
 
-    // The tray icon's pop-up menu; owned by the window, never in its menu bar.
-    mnuShell = new QMenu(tr("TrayMenu"), this);
-    mnuShell->setObjectName(QStringLiteral("mnuShell"));
-    mnuRemind = action(mnuShell, "mnuRemind", tr("Remind"));
-    mnuRemind->setCheckable(true);
+    buildTrayMenu();
 
     // Fixed client area plus the menu bar, nothing resizable.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,0 +1,192 @@
+#include "notebook/frmNames.h"
+
+#include "Version.h"
+#include "notebook/AppIcon.h"
+#include "notebook/LineFile.h"
+#include "notebook/Twips.h"
+#include "notebook/WindowFonts.h"
+#include "platform/seams/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+template <typename W>
+W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
+{
+    auto *widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
+{
+    auto *widget = place<QPushButton>(parent, name, left, top, 1215, 375);
+    widget->setText(caption);
+    widget->setAutoDefault(false);
+    return widget;
+}
+
+} // namespace
+
+frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent)
+    : QDialog(parent), m_folder(folder), m_txtContact(txtContact)
+{
+    setObjectName(QStringLiteral("frmNames"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Contact List"));
+    setWindowIcon(AppIcon::icon());
+    setFont(WindowFonts::smallSans(false));
+    setFixedSize(Twips::size(4110, 3480));
+
+    lblName = place<QLabel>(this, "lblName", 120, 120, 2535, 255);
+    lblName->setText(tr("&Enter name to be added:"));
+    Text1 = place<QLineEdit>(this, "Text1", 120, 390, 2535, 315);
+    lblName->setBuddy(Text1);
+    cmdAdd = button(this, "cmdAdd", tr("&Add to list"), 2775, 360);
+    lblSelect = place<QLabel>(this, "lblSelect", 120, 840, 2535, 255);
+    lblSelect->setText(tr("&Select name to use:"));
+    lstNames = place<QListWidget>(this, "lstNames", 120, 1110, 2535, 2190);
+    lblSelect->setBuddy(lstNames);
+    cmdDelete = button(this, "cmdDelete", tr("&Remove"), 2775, 1110);
+    cmdOK = button(this, "cmdOK", tr("&OK"), 2775, 2925);
+
+    setTabOrder(Text1, cmdAdd);
+    setTabOrder(cmdAdd, lstNames);
+    setTabOrder(lstNames, cmdDelete);
+    setTabOrder(cmdDelete, cmdOK);
+
+    connect(Text1, &QLineEdit::textChanged, this, &frmNames::Text1_Change);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmNames::cmdAdd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmNames::cmdDelete_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmNames::cmdOK_Click);
+    connect(lstNames, &QListWidget::itemDoubleClicked, this, &frmNames::cmdOK_Click);
+    // A name picked with the mouse or the keys may be removed at once.
+    connect(lstNames, &QListWidget::itemSelectionChanged, this, &frmNames::lstNames_GotFocus);
+    Text1->installEventFilter(this);
+    lstNames->installEventFilter(this);
+
+    Form_Load();
+}
+
+QString frmNames::namesPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral("Names.cat"));
+}
+
+void frmNames::Form_Load()
+{
+    Text1->setText(m_txtContact ? m_txtContact->text() : QString());
+    cmdAdd->setEnabled(false);
+    cmdDelete->setEnabled(false);
+    QStringList names;
+    QString error;
+    m_read = LineFile::read(namesPath(), names, &error);
+    if (!m_read) {
+        Dialogs::instance().messageBox(
+            error + tr("\nThe contact list will not be saved when this window closes, so that the file keeps its names."),
+            Dialogs::Buttons::Ok, Dialogs::Icon::Critical, Version::title());
+    }
+    lstNames->addItems(names);
+    Text1->setFocus();
+    Text1_Change();
+}
+
+void frmNames::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Text1->setFocus();
+}
+
+void frmNames::Text1_Change()
+{
+    cmdAdd->setEnabled(!Text1->text().isEmpty());
+}
+
+void frmNames::cmdAdd_Click()
+{
+    const QString name = Text1->text();
+    if (name.isEmpty())
+        return;
+    if (lstNames->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        lstNames->addItem(name);
+    Text1->clear();
+    Text1->setFocus();
+    Text1_Change();
+}
+
+void frmNames::lstNames_GotFocus()
+{
+    cmdDelete->setEnabled(!lstNames->selectedItems().isEmpty());
+}
+
+void frmNames::cmdDelete_Click()
+{
+    const QList<QListWidgetItem *> selected = lstNames->selectedItems();
+    if (selected.isEmpty())
+        return;
+    delete lstNames->takeItem(lstNames->row(selected.first()));
+    cmdDelete->setEnabled(false);
+    if (lstNames->count() > 0) {
+        lstNames->setCurrentRow(0);
+        cmdDelete->setEnabled(true);
+    } else {
+        Text1->setFocus();
+        Text1_Change();
+    }
+}
+
+void frmNames::cmdOK_Click()
+{
+    const QList<QListWidgetItem *> selected = lstNames->selectedItems();
+    if (!selected.isEmpty() && !selected.first()->text().isEmpty() && m_txtContact)
+        m_txtContact->setText(selected.first()->text());
+    close();
+}
+
+bool frmNames::Form_Unload()
+{
+    if (!m_read)
+        return true;
+    QStringList names;
+    for (int i = 0; i < lstNames->count(); ++i)
+        names.append(lstNames->item(i)->text());
+    QString error;
+    if (LineFile::write(namesPath(), names, &error))
+        return true;
+    const Dialogs::Answer answer = Dialogs::instance().messageBox(
+        error + tr("\nNames.cat keeps the names it had. Press OK to close the list anyway, "
+                   "or Cancel to keep it open and try again."),
+        Dialogs::Buttons::OkCancel, Dialogs::Icon::Critical, Version::title());
+    return answer != Dialogs::Answer::Cancel;
+}
+
+void frmNames::reject()
+{
+    close();
+}
+
+void frmNames::closeEvent(QCloseEvent *event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmNames::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == Text1)
+            Text1_Change();
+        else if (watched == lstNames)
+            lstNames_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}

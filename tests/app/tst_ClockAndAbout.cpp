@@ -1,0 +1,112 @@
+// The clock window and the About window.
+#include "JotwellSession.h"
+#include "platform/dates/LocaleServices.h"
+#include "reminders/frmCalendar.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+QString label(QWidget *window, const char *name)
+{
+    return window->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class tst_ClockAndAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void clockWindowLayout();
+    void clockLabelsAcrossMidnight_data();
+    void clockLabelsAcrossMidnight();
+    void aboutWindow();
+};
+
+void tst_ClockAndAbout::clockWindowLayout()
+{
+    JotwellSession s;
+    s.open();
+    s.menu("mnuDate")->trigger();
+    auto *clock = s.form->findChild<QWidget *>(QStringLiteral("frmCalendar"));
+    QCOMPARE(clock->windowTitle(), QStringLiteral("Calendar"));
+    QCOMPARE(clock->windowType(), Qt::Tool);
+    // 1875 x 2475 twips, client area at 45, 285.
+    QCOMPARE(clock->geometry(), QRect(3, 19, 125, 165));
+    QCOMPARE(clock->minimumSize(), clock->maximumSize());
+    const auto check = [&](const char *name, QRect place, qreal points) {
+        auto *widget = clock->findChild<QLabel *>(QLatin1String(name));
+        QCOMPARE(widget->geometry(), place);
+        QVERIFY(widget->font().bold());
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QVERIFY(widget->alignment() & Qt::AlignHCenter);
+    };
+    check("lblDay", QRect(-1, 0, 129, 25), 15.75);
+    check("lblDate", QRect(-1, 8, 129, 105), 72);
+    check("lblMonth", QRect(-1, 104, 129, 25), 15.75);
+    check("lblTime", QRect(-1, 140, 129, 25), 14.25);
+    QVERIFY(!clock->windowIcon().isNull());
+}
+
+void tst_ClockAndAbout::clockLabelsAcrossMidnight_data()
+{
+    QTest::addColumn<QDateTime>("opened");
+    QTest::addColumn<QStringList>("labels"); // day, date, month, time after the next tick
+    QTest::newRow("31st to 1st") << QDateTime(QDate(2024, 1, 31), QTime(23, 59, 59))
+                                 << QStringList{"Thursday", "1", "February 2024", "12:00:00 AM"};
+    QTest::newRow("30th to 31st") << QDateTime(QDate(2024, 12, 30), QTime(23, 59, 59))
+                                  << QStringList{"Tuesday", "31", "December 2024", "12:00:00 AM"};
+}
+
+void tst_ClockAndAbout::clockLabelsAcrossMidnight()
+{
+    QFETCH(QDateTime, opened);
+    QFETCH(QStringList, labels);
+    JotwellSession s;
+    s.open();
+    s.clock.set(opened);
+    s.menu("mnuDate")->trigger();
+    auto *clock = s.form->findChild<QWidget *>(QStringLiteral("frmCalendar"));
+    for (const char *name : {"lblDay", "lblDate", "lblMonth", "lblTime"})
+        QCOMPARE(label(clock, name), QString());
+    QVERIFY(clock->findChild<QTimer *>(QStringLiteral("tmrDate"))->isActive());
+
+    s.clock.advanceSeconds(1);
+    qobject_cast<frmCalendar *>(clock)->tmrDate_Timer();
+    QCOMPARE((QStringList{label(clock, "lblDay"), label(clock, "lblDate"), label(clock, "lblMonth"),
+                          label(clock, "lblTime")}),
+             labels);
+    // The tooltip keeps the date of the opening.
+    QCOMPARE(clock->findChild<QLabel *>(QStringLiteral("lblDate"))->toolTip(), opened.date().toString("M/d/yyyy"));
+}
+
+void tst_ClockAndAbout::aboutWindow()
+{
+    JotwellSession s;
+    frmJotwell &form = s.open();
+    QTest::mouseClick(s.control<QLabel>("Picture1"), Qt::LeftButton);
+    auto *about = form.findChild<QDialog *>(QStringLiteral("frmAbout"));
+    QVERIFY(about && about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Jotwell"));
+    QCOMPARE(label(about, "lblTitle"), QStringLiteral("Jotwell"));
+    QCOMPARE(label(about, "lblVersion"), QStringLiteral("Version 1.0.17"));
+    QCOMPARE(label(about, "lblDescription"), QStringLiteral("A Simple Note and Alarm Utility."));
+    QVERIFY(!about->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+    QVERIFY(about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+
+    // Opening it again only shows the one that is open.
+    s.menu("mnuAbout")->trigger();
+    QCOMPARE(form.findChildren<QDialog *>(QStringLiteral("frmAbout")).size(), 1);
+    // Escape presses OK, which closes and destroys it.
+    QTest::keyClick(about, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form.findChild<QDialog *>(QStringLiteral("frmAbout")));
+}
+
+QTEST_MAIN(tst_ClockAndAbout)
+#include "tst_ClockAndAbout.moc"

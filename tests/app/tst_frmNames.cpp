@@ -1,0 +1,187 @@
+// The Contact List window and Names.cat.
+#include "JotwellSession.h"
+#include "support/FaultyFileOps.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <cerrno>
+
+namespace {
+
+struct Names
+{
+    JotwellSession &s;
+    QDialog *window = nullptr;
+
+    QString path() const { return s.folder() + QStringLiteral("/Names.cat"); }
+    // Opens the list by a real double click on the contact box.
+    void open()
+    {
+        QTest::mouseDClick(s.control<QLineEdit>("txtContact"), Qt::LeftButton);
+        window = s.form->findChild<QDialog *>(QStringLiteral("frmNames"));
+        QVERIFY(window && window->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    template <typename W>
+    W *get(const char *name) const { return window->findChild<W *>(QLatin1String(name)); }
+    QPushButton *button(const char *name) const { return get<QPushButton>(name); }
+    QListWidget *list() const { return get<QListWidget>("lstNames"); }
+    QStringList entries() const
+    {
+        QStringList all;
+        for (int i = 0; i < list()->count(); ++i)
+            all << list()->item(i)->text();
+        return all;
+    }
+    void add(const QString &name) const
+    {
+        get<QLineEdit>("Text1")->setText(name);
+        QTest::mouseClick(button("cmdAdd"), Qt::LeftButton);
+    }
+    bool gone() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return !s.form->findChild<QDialog *>(QStringLiteral("frmNames"));
+    }
+};
+
+} // namespace
+
+class tst_frmNames : public QObject
+{
+    Q_OBJECT
+private slots:
+    void addRemoveAndUseAName();
+    void removingTheOnlyNameLeavesAnEmptyFile();
+    void okWithoutSelectionKeepsTheContact();
+    void failedWriteKeepsTheFile();
+    void unreadListIsNotWrittenBack();
+    void exitWhileOpenWritesNothing();
+};
+
+void tst_frmNames::addRemoveAndUseAName()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    NoteFiles::writeBytes(n.path(), QByteArray("Zed\r\n\r\nAnn\r\n"));
+    s.type("txtContact", QStringLiteral("José"));
+    n.open();
+    QVERIFY(!n.window->isModal());
+    QCOMPARE(n.get<QLineEdit>("Text1")->text(), QStringLiteral("José"));
+    QVERIFY(n.button("cmdAdd")->isEnabled());
+    QVERIFY(!n.button("cmdDelete")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), n.get<QLineEdit>("Text1"));
+
+    QTest::mouseClick(n.button("cmdAdd"), Qt::LeftButton);
+    n.add(QStringLiteral("José"));
+    n.add(QStringLiteral("ann"));
+    QCOMPARE(n.entries(), (QStringList{"Zed", "", "Ann", "José", "ann"}));
+    QVERIFY(n.get<QLineEdit>("Text1")->text().isEmpty());
+    QVERIFY(!n.button("cmdAdd")->isEnabled());
+
+    n.list()->setCurrentRow(2);
+    n.list()->setFocus();
+    QVERIFY(n.button("cmdDelete")->isEnabled());
+    QTest::mouseClick(n.button("cmdDelete"), Qt::LeftButton);
+    // The first remaining name is selected and may be removed in turn.
+    QCOMPARE(n.list()->currentRow(), 0);
+    QVERIFY(n.button("cmdDelete")->isEnabled());
+
+    QTest::mouseClick(n.button("cmdOK"), Qt::LeftButton);
+    QVERIFY(n.gone());
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Zed"));
+    QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray("Zed\r\n\r\nJos\xe9\r\nann\r\n"));
+}
+
+void tst_frmNames::removingTheOnlyNameLeavesAnEmptyFile()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    NoteFiles::writeBytes(n.path(), QByteArray("Ann\r\n"));
+    n.open();
+    n.list()->setCurrentRow(0);
+    QTest::mouseClick(n.button("cmdDelete"), Qt::LeftButton);
+    QCOMPARE(n.list()->count(), 0);
+    QVERIFY(!n.button("cmdDelete")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), n.get<QLineEdit>("Text1"));
+    // Escape closes the window the same way as its close box.
+    QTest::keyClick(n.window, Qt::Key_Escape);
+    QVERIFY(n.gone());
+    QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray());
+}
+
+void tst_frmNames::okWithoutSelectionKeepsTheContact()
+{
+    // No Names.cat yet: an empty list, no message.
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    s.type("txtContact", QStringLiteral("Bob"));
+    n.open();
+    QCOMPARE(n.list()->count(), 0);
+    QTest::mouseClick(n.button("cmdOK"), Qt::LeftButton);
+    QVERIFY(n.gone());
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Bob"));
+    QVERIFY(s.messages().isEmpty());
+}
+
+void tst_frmNames::failedWriteKeepsTheFile()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    NoteFiles::writeBytes(n.path(), QByteArray("Ann\r\n"));
+    n.open();
+    n.add(QStringLiteral("Bob"));
+    FaultyFileOps faults;
+    faults.failFrom(1, ENOSPC);
+    {
+        ScopedFileOps use(&faults);
+        // Cancel keeps the list open to try again; OK gives up.
+        s.dialogs->queueAnswer(Dialogs::Answer::Cancel);
+        n.window->close();
+        QVERIFY(n.window->isVisible());
+        n.window->close();
+        QVERIFY(n.gone());
+    }
+    QCOMPARE(s.messages().size(), 2);
+    QCOMPARE(s.messages().at(0).title, QStringLiteral("Jotwell"));
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Names.cat")));
+    QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray("Ann\r\n"));
+}
+
+void tst_frmNames::unreadListIsNotWrittenBack()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    // Something Names.cat cannot be read from: a folder in its place.
+    QVERIFY(QDir(s.folder()).mkdir(QStringLiteral("Names.cat")));
+    n.open();
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Names.cat")));
+    n.add(QStringLiteral("Bob"));
+    n.window->close();
+    QVERIFY(n.gone());
+    QVERIFY(QFileInfo(n.path()).isDir());
+    QCOMPARE(s.messages().size(), 1);
+}
+
+void tst_frmNames::exitWhileOpenWritesNothing()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    NoteFiles::writeBytes(n.path(), QByteArray("Ann\r\n"));
+    n.open();
+    n.add(QStringLiteral("Bob"));
+    s.click("cmdExit");
+    s.form.reset();
+    QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray("Ann\r\n"));
+}
+
+QTEST_MAIN(tst_frmNames)
+#include "tst_frmNames.moc"
