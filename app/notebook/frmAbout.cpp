@@ -43,6 +43,8 @@ QFrame *line(QWidget *parent, const char *name, int top, QPalette::ColorRole sha
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
+    // A fixed dialog: the window manager offers no minimize, maximize or resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(AppIcon::icon());

@@ -39,6 +39,8 @@ frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent
     : QDialog(parent), m_folder(folder), m_txtContact(txtContact)
 {
     setObjectName(QStringLiteral("frmNames"));
+    // A fixed dialog: the window manager offers no minimize, maximize or resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Contact List"));
     setWindowIcon(AppIcon::icon());

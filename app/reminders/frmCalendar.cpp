@@ -68,7 +68,9 @@ QFrame *line(QWidget *parent, const char *name, int top, QPalette::ColorRole sha
 
 } // namespace
 
-frmCalendar::frmCalendar(QWidget *parent) : QWidget(parent, Qt::Tool)
+// A fixed tool window: a title and a close box, no minimize or maximize.
+frmCalendar::frmCalendar(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmCalendar"));
     setAttribute(Qt::WA_DeleteOnClose);
