@@ -2,11 +2,12 @@
 // would, and prints the events it raises.
 //
 //   zvcal-host --progid ZORVCalendar.ZVCalendar [--size WxH] [--value YYYY-MM-DD]
-//              [--set name=value]... [--load FILE] [--save FILE]
+//              [--set name=value]... [--load FILE] [--save FILE] [--pages]
 
 #include "ControlHost.h"
 
 #include "platform/objects/TextPropertyBag.h"
+#include "platform/pages/PropertyDialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -72,7 +74,8 @@ int main(int argc, char **argv)
     const QCommandLineOption setOption(QStringLiteral("set"), QStringLiteral("Sets a property by name; may repeat."), QStringLiteral("name=value"));
     const QCommandLineOption loadOption(QStringLiteral("load"), QStringLiteral("Loads the control's properties from a property bag file."), QStringLiteral("file"));
     const QCommandLineOption saveOption(QStringLiteral("save"), QStringLiteral("Saves the control's properties to a property bag file (after start-up and at exit)."), QStringLiteral("file"));
-    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption});
+    const QCommandLineOption pagesOption(QStringLiteral("pages"), QStringLiteral("Opens the control's property dialog at start."));
+    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption, pagesOption});
     parser.process(app);
 
     if (!parser.isSet(progIdOption)) {
@@ -140,6 +143,12 @@ int main(int argc, char **argv)
         return 1;
 
     window.show();
+    if (parser.isSet(pagesOption))
+        QTimer::singleShot(0, &window, [&host, &window] {
+            PropertyDialog dialog(QStringLiteral("%1 Properties").arg(host.className()), host.propertyPages(),
+                                  [&host](const QString &name) { return host.createPage(name); }, {host.dispatch()}, &window);
+            dialog.exec();
+        });
     const int rc = app.exec();
     if (parser.isSet(saveOption) && !saveBag(host, parser.value(saveOption)))
         return 1;

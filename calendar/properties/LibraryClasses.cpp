@@ -1,6 +1,9 @@
 #include "properties/LibraryClasses.h"
 
+#include "platform/pages/PageObject.h"
 #include "properties/ZVCalendarObject.h"
+#include "properties/pages/pagZVCalButton.h"
+#include "properties/pages/pagZVCalendar.h"
 #include "zvcal/ZVCalIds.h"
 
 namespace zvcal {
@@ -12,6 +15,16 @@ IUnknown *createCalendar()
     return static_cast<_ZVCalendar *>(ZVCalendarObject::create());
 }
 
+IUnknown *createCalendarPage()
+{
+    return PageObject::create(new pagZVCalendar);
+}
+
+IUnknown *createButtonPage()
+{
+    return PageObject::create(new pagZVCalButton);
+}
+
 } // namespace
 
 const QList<LibraryClass> &libraryClasses()
@@ -19,8 +32,8 @@ const QList<LibraryClass> &libraryClasses()
     static const QList<LibraryClass> classes = {
         {CLSID_ZVCalendar, QStringLiteral("ZVCalendar"), QString::fromLatin1(ProgID_ZVCalendar), true, 30000, &createCalendar},
         {CLSID_ZVCalButton, QStringLiteral("ZVCalButton"), QString::fromLatin1(ProgID_ZVCalButton), true, 30001, nullptr},
-        {CLSID_pagZVCalendar, QStringLiteral("pagZVCalendar"), QString::fromLatin1(ProgID_pagZVCalendar), false, 0, nullptr},
-        {CLSID_pagZVCalButton, QStringLiteral("pagZVCalButton"), QString::fromLatin1(ProgID_pagZVCalButton), false, 0, nullptr},
+        {CLSID_pagZVCalendar, QStringLiteral("pagZVCalendar"), QString::fromLatin1(ProgID_pagZVCalendar), false, 0, &createCalendarPage},
+        {CLSID_pagZVCalButton, QStringLiteral("pagZVCalButton"), QString::fromLatin1(ProgID_pagZVCalButton), false, 0, &createButtonPage},
     };
     return classes;
 }
