@@ -57,6 +57,7 @@ frmJotwell::frmJotwell(const QString &folder, QWidget *parent)
     setWindowTitle(AppTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/jotwell.png")));
     buildControls();
+    buildDateControls();
     buildMenus();
     connectHandlers();
     adjustSize();

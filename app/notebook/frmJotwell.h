@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/CalButtonHost.h"
 #include "notebook/CategoryList.h"
 #include "notebook/RecordStore.h"
 #include "reminders/ReminderScan.h"
@@ -7,9 +8,11 @@
 
 #include <QDir>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class UpDown;
+class frmDate;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -61,12 +64,16 @@ public:
     void txtInterval_Change(const QString &text);
     void cboCategory_LostFocus();
 
+    void calButton_Click();
+    void txtDate_DblClick();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
+    void buildDateControls();
     void buildMenus();
     void connectHandlers();
     void Form_Load();
@@ -102,6 +109,9 @@ private:
     QGroupBox *fraContact = nullptr;
     QLabel *lblDate = nullptr;
     QLineEdit *txtDate = nullptr;
+    CalButtonHost m_calButtonHost;
+    QWidget *calButton = nullptr;
+    QPointer<frmDate> m_frmDate;
     QLabel *lblInterval_0 = nullptr;
     QLineEdit *txtInterval = nullptr;
     UpDown *udcDays = nullptr;

@@ -2,7 +2,8 @@
 // would, and prints the events it raises.
 //
 //   zvcal-host --progid ZORVCalendar.ZVCalendar [--size WxH] [--value YYYY-MM-DD]
-//              [--set name=value]... [--load FILE] [--save FILE] [--pages]
+//              [--set name=value]... [--load FILE] [--save FILE]
+//              [--form WxH] [--at X,Y] [--pages]
 
 #include "ControlHost.h"
 
@@ -18,23 +19,44 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
-// The host window: the control fills its client area.
+// The host window: the control fills its client area, unless it was placed
+// at a size and spot of its own on a larger form (--form, --at).
 class HostWindow : public QWidget
 {
 public:
     QWidget *control = nullptr;
+    bool placed = false;
 
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         QWidget::resizeEvent(event);
-        if (control)
+        if (control && !placed)
             control->setGeometry(rect());
     }
 };
+
+// "WxH" with both parts from 1 to 99999.
+std::optional<QSize> parseSize(const QString &text)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(text);
+    if (!m.hasMatch() || m.captured(1).toInt() == 0 || m.captured(2).toInt() == 0)
+        return std::nullopt;
+    return QSize(m.captured(1).toInt(), m.captured(2).toInt());
+}
+
+// "X,Y" with both parts from 0 to 99999.
+std::optional<QPoint> parsePoint(const QString &text)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^(\\d{1,5}),(\\d{1,5})$")).match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return QPoint(m.captured(1).toInt(), m.captured(2).toInt());
+}
 
 void complain(const QString &message)
 {
@@ -69,28 +91,42 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral("Places one control by ProgID and prints the events it raises."));
     parser.addHelpOption();
     const QCommandLineOption progIdOption(QStringLiteral("progid"), QStringLiteral("The control's ProgID."), QStringLiteral("progid"));
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("Client area in pixels (default 210x200)."), QStringLiteral("WxH"), QStringLiteral("210x200"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("The control's size in pixels (default 210x200)."), QStringLiteral("WxH"), QStringLiteral("210x200"));
     const QCommandLineOption valueOption(QStringLiteral("value"), QStringLiteral("Sets calValue."), QStringLiteral("YYYY-MM-DD"));
     const QCommandLineOption setOption(QStringLiteral("set"), QStringLiteral("Sets a property by name; may repeat."), QStringLiteral("name=value"));
     const QCommandLineOption loadOption(QStringLiteral("load"), QStringLiteral("Loads the control's properties from a property bag file."), QStringLiteral("file"));
     const QCommandLineOption saveOption(QStringLiteral("save"), QStringLiteral("Saves the control's properties to a property bag file (after start-up and at exit)."), QStringLiteral("file"));
+    const QCommandLineOption formOption(QStringLiteral("form"), QStringLiteral("The host window's client size in pixels (default the control's size)."), QStringLiteral("WxH"));
+    const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("The control's position in the host window (default 0,0)."), QStringLiteral("X,Y"), QStringLiteral("0,0"));
     const QCommandLineOption pagesOption(QStringLiteral("pages"), QStringLiteral("Opens the control's property dialog at start."));
-    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption, pagesOption});
+    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption, formOption, atOption, pagesOption});
     parser.process(app);
 
     if (!parser.isSet(progIdOption)) {
         complain(QStringLiteral("--progid is required"));
         return 2;
     }
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(sizeOption));
-    if (!size.hasMatch() || size.captured(1).toInt() == 0 || size.captured(2).toInt() == 0) {
+    const std::optional<QSize> size = parseSize(parser.value(sizeOption));
+    if (!size) {
         complain(QStringLiteral("--size takes WxH in pixels, e.g. 210x200"));
+        return 2;
+    }
+    // A control smaller than its form: the form's size and the control's spot.
+    const std::optional<QSize> form = parser.isSet(formOption) ? parseSize(parser.value(formOption)) : size;
+    if (!form) {
+        complain(QStringLiteral("--form takes WxH in pixels, e.g. 400x320"));
+        return 2;
+    }
+    const std::optional<QPoint> at = parsePoint(parser.value(atOption));
+    if (!at) {
+        complain(QStringLiteral("--at takes X,Y in pixels, e.g. 40,30"));
         return 2;
     }
 
     HostWindow window;
     window.setWindowTitle(parser.value(progIdOption));
-    window.resize(size.captured(1).toInt(), size.captured(2).toInt());
+    window.resize(*form);
+    window.placed = parser.isSet(formOption) || parser.isSet(atOption);
 
     ControlHost host;
     QString error;
@@ -109,7 +145,7 @@ int main(int argc, char **argv)
         return 1;
     }
     window.control = host.widget();
-    host.widget()->setGeometry(window.rect());
+    host.widget()->setGeometry(window.placed ? QRect(*at, *size) : window.rect());
 
     if (parser.isSet(loadOption)) {
         try {

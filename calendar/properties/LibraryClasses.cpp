@@ -1,6 +1,7 @@
 #include "properties/LibraryClasses.h"
 
 #include "platform/pages/PageObject.h"
+#include "properties/ZVCalButtonObject.h"
 #include "properties/ZVCalendarObject.h"
 #include "properties/pages/pagZVCalButton.h"
 #include "properties/pages/pagZVCalendar.h"
@@ -13,6 +14,11 @@ namespace {
 IUnknown *createCalendar()
 {
     return static_cast<_ZVCalendar *>(ZVCalendarObject::create());
+}
+
+IUnknown *createCalButton()
+{
+    return static_cast<_ZVCalButton *>(ZVCalButtonObject::create());
 }
 
 IUnknown *createCalendarPage()
@@ -31,7 +37,7 @@ const QList<LibraryClass> &libraryClasses()
 {
     static const QList<LibraryClass> classes = {
         {CLSID_ZVCalendar, QStringLiteral("ZVCalendar"), QString::fromLatin1(ProgID_ZVCalendar), true, 30000, &createCalendar},
-        {CLSID_ZVCalButton, QStringLiteral("ZVCalButton"), QString::fromLatin1(ProgID_ZVCalButton), true, 30001, nullptr},
+        {CLSID_ZVCalButton, QStringLiteral("ZVCalButton"), QString::fromLatin1(ProgID_ZVCalButton), true, 30001, &createCalButton},
         {CLSID_pagZVCalendar, QStringLiteral("pagZVCalendar"), QString::fromLatin1(ProgID_pagZVCalendar), false, 0, &createCalendarPage},
         {CLSID_pagZVCalButton, QStringLiteral("pagZVCalButton"), QString::fromLatin1(ProgID_pagZVCalButton), false, 0, &createButtonPage},
     };

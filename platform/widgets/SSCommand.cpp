@@ -254,12 +254,17 @@ void SSCommand::paintEvent(QPaintEvent *)
 
     QRect textArea = area;
     if (m_picture) {
+        // A picture sized to the button fills all within the bevel, and the
+        // caption goes over it: a small button would otherwise leave the
+        // picture no room at all.
+        const bool fill = m_autoSize == PictureToButton;
+        const QRect pictureArea = fill ? (m_down ? BevelPaint::shrink(all, frameWidth()).translated(1, 1) : BevelPaint::shrink(all, frameWidth())) : area;
         QSize p = m_picture->size();
-        if (m_autoSize == PictureToButton)
-            p = p.scaled(area.size(), Qt::KeepAspectRatio);
-        const int textHeight = m_caption.isEmpty() ? 0 : fontMetrics().height();
-        const int top = area.top() + (area.height() - p.height() - textHeight) / 2;
-        const QRect target(area.left() + (area.width() - p.width()) / 2, top, p.width(), p.height());
+        if (fill)
+            p = p.scaled(pictureArea.size(), Qt::KeepAspectRatio);
+        const int textHeight = m_caption.isEmpty() || fill ? 0 : fontMetrics().height();
+        const int top = pictureArea.top() + (pictureArea.height() - p.height() - textHeight) / 2;
+        const QRect target(pictureArea.left() + (pictureArea.width() - p.width()) / 2, top, p.width(), p.height());
         QPixmap pixmap = m_picture->pixmap();
         if (!isEnabled()) {
             QStyleOption option;
@@ -268,7 +273,8 @@ void SSCommand::paintEvent(QPaintEvent *)
         }
         painter.setRenderHint(QPainter::SmoothPixmapTransform, m_autoSize == PictureToButton);
         painter.drawPixmap(target, pixmap);
-        textArea = QRect(area.left(), target.bottom() + 1, area.width(), textHeight);
+        if (!fill)
+            textArea = QRect(area.left(), target.bottom() + 1, area.width(), textHeight);
     }
 
     if (!m_caption.isEmpty()) {
