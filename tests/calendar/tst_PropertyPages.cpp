@@ -40,11 +40,16 @@ ComPtr<T> create(const Guid &clsid, const Guid &iid)
     return object;
 }
 
+ComPtr<IDispatch> newControl(const Guid &clsid)
+{
+    ComPtr<IDispatch> control = create<IDispatch>(clsid, IID_IDispatch);
+    control.query<IControl>(IID_IControl)->InitProperties();
+    return control;
+}
+
 ComPtr<IDispatch> newCalendar()
 {
-    ComPtr<IDispatch> cal = create<IDispatch>(CLSID_ZVCalendar, IID_IDispatch);
-    cal.query<IControl>(IID_IControl)->InitProperties();
-    return cal;
+    return newControl(CLSID_ZVCalendar);
 }
 
 void set(IDispatch *control, const QString &name, const Variant &value)
@@ -103,6 +108,10 @@ private slots:
     void applyStopsAtTheFirstRefusedSetter();
     void onlyTheFirstSelectedControlIsUsed();
     void dialogAppliesAndReportsErrors();
+    void buttonPageMousePointer_data();
+    void buttonPageMousePointer();
+    void buttonPageWritesInOrder();
+    void calendarPageOnAButton();
     void standardPagesWriteByName();
 };
 
@@ -399,6 +408,80 @@ void tst_PropertyPages::standardPagesWriteByName()
     QCOMPARE(colour->Apply(nullptr), S_OK);
     QCOMPARE(intOf(cal.get(), QStringLiteral("calSelectedDayBackColor")), 0x0000FF);
     QCOMPARE(intOf(cal.get(), QStringLiteral("calNextMonthForeColor")), 0xFF0000);
+}
+
+void tst_PropertyPages::buttonPageMousePointer_data()
+{
+    QTest::addColumn<int>("pointer");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("default") << 0 << "0 - Default";
+    QTest::newRow("size all") << 15 << "15 - Size All";
+    QTest::newRow("custom") << 99 << "99 - Custom";
+}
+
+void tst_PropertyPages::buttonPageMousePointer()
+{
+    QFETCH(int, pointer);
+    QFETCH(QString, item);
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    set(button.get(), QStringLiteral("MousePointer"), std::int32_t(pointer == 0 ? 2 : 0));
+    OpenPage p(CLSID_pagZVCalButton, {button.get()});
+    auto *list = p.child<QComboBox>(QStringLiteral("cbxMousePointer"));
+    QCOMPARE(list->count(), 17);
+    list->setCurrentIndex(list->findText(item));
+    QCOMPARE(p.page->Apply(nullptr), S_OK);
+    QCOMPARE(intOf(button.get(), QStringLiteral("MousePointer")), pointer);
+
+    OpenPage again(CLSID_pagZVCalButton, {button.get()});
+    QCOMPARE(again.child<QComboBox>(QStringLiteral("cbxMousePointer"))->currentText(), item);
+    QVERIFY(!again.dirty());
+}
+
+void tst_PropertyPages::buttonPageWritesInOrder()
+{
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    set(button.get(), QStringLiteral("BevelWidth"), std::int16_t(2));
+    OpenPage p(CLSID_pagZVCalButton, {button.get()});
+    auto *bevel = p.child<QLineEdit>(QStringLiteral("txtBevelWidth"));
+    QCOMPARE(bevel->text(), QStringLiteral("2"));
+    bevel->setText(QString());
+    p.leave(bevel);
+    QCOMPARE(dialogs->messages().size(), 1);
+    QCOMPARE(bevel->text(), QStringLiteral("2"));
+    bevel->setText(QStringLiteral("0"));
+    p.leave(bevel);
+    QCOMPARE(dialogs->messages().size(), 1);
+    QVERIFY(p.dirty());
+
+    p.child<QLineEdit>(QStringLiteral("txtCaption"))->setText(QStringLiteral("Pick"));
+    auto *autoSize = p.child<QComboBox>(QStringLiteral("cbxAutoSize"));
+    autoSize->setCurrentIndex(autoSize->findText(QStringLiteral("2 - Button To Picture")));
+    auto *font3D = p.child<QComboBox>(QStringLiteral("cbxFont3D"));
+    font3D->setCurrentIndex(font3D->findText(QStringLiteral("4 - Inset w/ Heavy Shading")));
+    auto *enabled = p.child<QCheckBox>(QStringLiteral("chkEnabled"));
+    enabled->click();
+    QCOMPARE(p.page->Apply(nullptr), S_OK);
+    QCOMPARE(ByName::get(button.get(), QStringLiteral("Caption")).toString(), QStringLiteral("Pick"));
+    QCOMPARE(intOf(button.get(), QStringLiteral("AutoSize")), 2);
+    QCOMPARE(intOf(button.get(), QStringLiteral("Font3D")), 4);
+    QCOMPARE(intOf(button.get(), QStringLiteral("BevelWidth")), 0);
+    QCOMPARE(ByName::get(button.get(), QStringLiteral("Enabled")).toBool(), enabled->isChecked());
+}
+
+void tst_PropertyPages::calendarPageOnAButton()
+{
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    set(button.get(), QStringLiteral("calCaption"), QStringLiteral("Inside"));
+    set(button.get(), QStringLiteral("calFirstDayofWeek"), std::int32_t(7));
+    OpenPage p(CLSID_pagZVCalendar, {button.get()});
+    QCOMPARE(p.child<QLineEdit>(QStringLiteral("txtCaption"))->text(), QStringLiteral("Inside"));
+    QCOMPARE(p.child<QComboBox>(QStringLiteral("cbxFirstDayofWeek"))->currentText(), QStringLiteral("ZORVcalSaturday"));
+    p.child<QRadioButton>(QStringLiteral("optAlignmentNum_4"))->click();
+    p.child<QComboBox>(QStringLiteral("cbxFirstDayofWeek"))->setCurrentIndex(0);
+    QCOMPARE(p.page->Apply(nullptr), S_OK);
+    QCOMPARE(intOf(button.get(), QStringLiteral("calAlignmentNum")), 4);
+    QCOMPARE(intOf(button.get(), QStringLiteral("calFirstDayofWeek")), 1);
 }
 
 QTEST_MAIN(tst_PropertyPages)
