@@ -2,7 +2,7 @@
 # configures a build folder and builds in it.
 # Sourced, not run: it reports failure through its return status.
 
-jotwell_packages="cmake ninja-build g++ qt6-base-dev libgl-dev"
+jotwell_packages="cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev"
 
 jotwell_install_missing() {
     local missing=""
