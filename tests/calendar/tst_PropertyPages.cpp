@@ -131,6 +131,7 @@ void tst_PropertyPages::pagesComeFromTheFactory()
     QFETCH(QSize, twips);
     ComPtr<IPropertyPage> page = create<IPropertyPage>(clsid, IID_IPropertyPage);
     QVERIFY(page);
+    QCOMPARE(page->IsPageDirty(), S_FALSE);
     QString t;
     QSize s;
     QCOMPARE(page->GetPageInfo(&t, &s), S_OK);
@@ -158,6 +159,7 @@ void tst_PropertyPages::numericBoxTypesDigitsOnly()
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), QStringLiteral("0"));
     QGuiApplication::clipboard()->setText(QStringLiteral("1999"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1999"));
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(box->text(), QStringLiteral("0"));

@@ -59,6 +59,8 @@ pagZVCalButton::pagZVCalButton(QWidget *parent) : PropertyPageWidget(QStringLite
 
 void pagZVCalButton::Initialize()
 {
+    // Filling a list is not the user choosing an item.
+    const QSignalBlocker blockAutoSize(cbxAutoSize), blockFont3D(cbxFont3D), blockPointer(cbxMousePointer);
     cbxAutoSize->addItems({QStringLiteral("0 - None"), QStringLiteral("1 - Picture To Button"), QStringLiteral("2 - Button To Picture")});
     cbxFont3D->addItems({QStringLiteral("0 - None"), QStringLiteral("1 - Raised w/ Light Shading"), QStringLiteral("2 - Raised w/ Heavy Shading"),
                          QStringLiteral("3 - Inset w/ Light Shading"), QStringLiteral("4 - Inset w/ Heavy Shading")});

@@ -129,6 +129,8 @@ void pagZVCalendar::watchOptions(const QList<QRadioButton *> &group, int *stored
 
 void pagZVCalendar::Initialize()
 {
+    // Filling a list is not the user choosing an item.
+    const QSignalBlocker blockAppearance(cbxAppearance), blockArrows(cbxScrollArrowsPos), blockDay(cbxFirstDayofWeek);
     cbxAppearance->addItems({QStringLiteral("ZORVcalFlat"), QStringLiteral("ZORVcalSunken"), QStringLiteral("ZORVcalRaised")});
     cbxScrollArrowsPos->addItems({QStringLiteral("ZORVcalNoArrows"), QStringLiteral("ZORVcalTop"), QStringLiteral("ZORVcalMonthYear"),
                                   QStringLiteral("ZORVcalBottom")});
