@@ -23,12 +23,12 @@ IUnknown *createCalButton()
 
 IUnknown *createCalendarPage()
 {
-    return PageObject::create(new pagZVCalendar);
+    return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalendar, IID__pagZVCalendar));
 }
 
 IUnknown *createButtonPage()
 {
-    return PageObject::create(new pagZVCalButton);
+    return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalButton, IID__pagZVCalButton));
 }
 
 } // namespace

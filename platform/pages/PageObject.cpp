@@ -3,14 +3,14 @@
 #include "platform/com/ServerLocks.h"
 #include "platform/pages/PropertyPageWidget.h"
 
-PageObject *PageObject::create(PropertyPageWidget *page)
+PageObject *PageObject::create(PropertyPageWidget *page, const Guid &defaultInterface)
 {
     page->Initialize();
-    return new PageObject(page);
+    return new PageObject(page, defaultInterface);
 }
 
 // A page held by a host keeps its library loaded like any object does.
-PageObject::PageObject(PropertyPageWidget *page) : m_page(page)
+PageObject::PageObject(PropertyPageWidget *page, const Guid &defaultInterface) : m_page(page), m_defaultInterface(defaultInterface)
 {
     ServerLocks::objectCreated();
 }
@@ -27,9 +27,12 @@ HRESULT PageObject::QueryInterface(const Guid &iid, void **object)
     if (!object)
         return E_POINTER;
     *object = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IPropertyPage)
+    if (iid == IID_IUnknown || iid == IID_IPropertyPage)
+        *object = static_cast<IPropertyPage *>(this);
+    else if (iid == IID_IDispatch || iid == m_defaultInterface)
+        *object = static_cast<IDispatch *>(this);
+    else
         return E_NOINTERFACE;
-    *object = static_cast<IPropertyPage *>(this);
     AddRef();
     return S_OK;
 }
@@ -110,4 +113,17 @@ HRESULT PageObject::Apply(ExcepInfo *excep)
     if (!m_page)
         return E_UNEXPECTED;
     return m_page->apply(excep) ? S_OK : DISP_E_EXCEPTION;
+}
+
+HRESULT PageObject::GetIDsOfNames(const QString &, DISPID *id)
+{
+    if (!id)
+        return E_POINTER;
+    *id = DISPID_UNKNOWN;
+    return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT PageObject::Invoke(DISPID, std::uint16_t, QList<Variant> &, Variant *, ExcepInfo *)
+{
+    return DISP_E_MEMBERNOTFOUND;
 }

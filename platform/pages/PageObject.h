@@ -8,12 +8,14 @@ class PropertyPageWidget;
 
 // The object a host receives for a property page: IPropertyPage over one
 // page widget, which it owns until the host takes the widget into its dialog.
-class PageObject final : public IPropertyPage
+// Its default interface is a dispatch interface without members of its own.
+class PageObject final : public IPropertyPage, public IDispatch
 {
 public:
     // Takes the widget (no parent yet), runs its Initialize and returns the
-    // object with one reference, owned by the caller.
-    static PageObject *create(PropertyPageWidget *page);
+    // object with one reference, owned by the caller. defaultInterface is the
+    // identifier of the page class's dispatch interface, if it has one.
+    static PageObject *create(PropertyPageWidget *page, const Guid &defaultInterface = IID_IDispatch);
 
     PageObject(const PageObject &) = delete;
     PageObject &operator=(const PageObject &) = delete;
@@ -32,12 +34,16 @@ public:
     HRESULT SetPageDirty(bool dirty) override;
     HRESULT Apply(ExcepInfo *excep) override;
 
+    HRESULT GetIDsOfNames(const QString &name, DISPID *id) override;
+    HRESULT Invoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result, ExcepInfo *excep) override;
+
 private:
-    explicit PageObject(PropertyPageWidget *page);
+    PageObject(PropertyPageWidget *page, const Guid &defaultInterface);
     ~PageObject();
 
     QPointer<PropertyPageWidget> m_page;
     ComPtr<IPropertyPageSite> m_site;
     QMetaObject::Connection m_connection;
+    Guid m_defaultInterface;
     ULONG m_refs = 1;
 };
