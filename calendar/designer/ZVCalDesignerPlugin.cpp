@@ -33,14 +33,8 @@ void ZVCalWidgetInterface::initialize(QDesignerFormEditorInterface *core)
     if (m_initialized)
         return;
     m_initialized = true;
-    if (QExtensionManager *manager = core ? core->extensionManager() : nullptr) {
-        // One factory serves both controls; register it once.
-        static bool registered = false;
-        if (!registered) {
-            manager->registerExtensions(new ZVCalTaskMenuFactory(manager), Q_TYPEID(QDesignerTaskMenuExtension));
-            registered = true;
-        }
-    }
+    if (QExtensionManager *manager = core ? core->extensionManager() : nullptr)
+        manager->registerExtensions(new ZVCalTaskMenuFactory(m_name, manager), Q_TYPEID(QDesignerTaskMenuExtension));
 }
 
 QString ZVCalWidgetInterface::domXml() const
@@ -82,13 +76,19 @@ void ZVCalTaskMenu::editProperties()
     }
 }
 
+ZVCalTaskMenuFactory::ZVCalTaskMenuFactory(const QString &className, QExtensionManager *parent)
+    : QExtensionFactory(parent), m_className(className)
+{
+}
+
 QObject *ZVCalTaskMenuFactory::createExtension(QObject *object, const QString &iid, QObject *parent) const
 {
     if (iid != Q_TYPEID(QDesignerTaskMenuExtension))
         return nullptr;
-    if (auto *control = qobject_cast<ZVCalDesignerControl *>(object))
-        return new ZVCalTaskMenu(control, parent);
-    return nullptr;
+    auto *control = qobject_cast<ZVCalDesignerControl *>(object);
+    if (!control || QLatin1String(control->metaObject()->className()) != m_className)
+        return nullptr;
+    return new ZVCalTaskMenu(control, parent);
 }
 
 ZVCalDesignerPlugin::ZVCalDesignerPlugin(QObject *parent) : QObject(parent)

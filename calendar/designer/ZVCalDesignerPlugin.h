@@ -57,15 +57,19 @@ private:
     QAction *m_edit;
 };
 
+// Makes the task menu of the controls of one class.
 class ZVCalTaskMenuFactory : public QExtensionFactory
 {
     Q_OBJECT
 
 public:
-    using QExtensionFactory::QExtensionFactory;
+    ZVCalTaskMenuFactory(const QString &className, QExtensionManager *parent);
 
 protected:
     QObject *createExtension(QObject *object, const QString &iid, QObject *parent) const override;
+
+private:
+    QString m_className;
 };
 
 // The plugin: both controls of libZVCal.so.
