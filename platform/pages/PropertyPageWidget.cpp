@@ -1,6 +1,5 @@
 #include "platform/pages/PropertyPageWidget.h"
 
-#include "platform/objects/PropertyError.h"
 #include "platform/pages/ByName.h"
 
 namespace {
