@@ -4,11 +4,13 @@
 #include "support/ScriptedDialogs.h"
 
 #include "platform/objects/StdFont.h"
+#include "platform/objects/StdPicture.h"
 #include "platform/pages/ByName.h"
 #include "platform/pages/PageObject.h"
 #include "platform/pages/PropertyDialog.h"
 #include "platform/pages/StandardColorPage.h"
 #include "platform/pages/StandardFontPage.h"
+#include "platform/pages/StandardPicturePage.h"
 #include "properties/ServerEntryPoints.h"
 #include "properties/TypeLibrary.h"
 #include "zvcal/ZVCal.h"
@@ -410,6 +412,27 @@ void tst_PropertyPages::standardPagesWriteByName()
     QCOMPARE(colour->Apply(nullptr), S_OK);
     QCOMPARE(intOf(cal.get(), QStringLiteral("calSelectedDayBackColor")), 0x0000FF);
     QCOMPARE(intOf(cal.get(), QStringLiteral("calNextMonthForeColor")), 0xFF0000);
+
+    // Pictures load from a file; a file that is not a picture is reported and changes nothing.
+    ScriptedDialogsScope dialogs;
+    QTemporaryDir dir;
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QVERIFY(image.save(dir.filePath(QStringLiteral("p.png"))));
+    QFile junk(dir.filePath(QStringLiteral("junk.png")));
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
+    junk.close();
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    auto picture = ComPtr<IPropertyPage>::adopt(PageObject::create(new StandardPicturePage));
+    picture->SetObjects({button.get()});
+    auto *picturePage = static_cast<StandardPicturePage *>(static_cast<PageObject *>(picture.get())->page());
+    picturePage->choose(QStringLiteral("Picture"));
+    QVERIFY(!picturePage->loadFile(junk.fileName()));
+    QCOMPARE(dialogs->messages().size(), 1);
+    QCOMPARE(picture->IsPageDirty(), S_FALSE);
+    QVERIFY(picturePage->loadFile(dir.filePath(QStringLiteral("p.png"))));
+    QCOMPARE(picture->Apply(nullptr), S_OK);
+    QCOMPARE(ByName::get(button.get(), QStringLiteral("Picture")).toPicture()->size(), QSize(20, 10));
 }
 
 void tst_PropertyPages::buttonPageMousePointer_data()
