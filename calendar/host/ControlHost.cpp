@@ -7,6 +7,8 @@
 #include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
 #include "platform/com/RegistryFile.h"
+#include "platform/pages/PageObject.h"
+#include "platform/pages/StandardPage.h"
 
 #include <QFileInfo>
 
@@ -108,6 +110,7 @@ bool ControlHost::create(const QString &progId, const QString &defaultLibrary, Q
         return false;
     }
     const TypeEntry *coClass = m_library->entry(*clsid);
+    m_className = coClass ? coClass->name : QString();
     m_interface = coClass ? m_library->entry(coClass->defaultInterface) : nullptr;
     const TypeEntry *source = coClass ? m_library->entry(coClass->defaultSource) : nullptr;
     if (!m_interface) {
@@ -126,6 +129,30 @@ bool ControlHost::create(const QString &progId, const QString &defaultLibrary, Q
     m_control->SetSite(site.get());
     m_control->GetWidget(&m_widget);
     return m_widget != nullptr;
+}
+
+QStringList ControlHost::propertyPages() const
+{
+    if (m_library)
+        for (const PageBinding &b : m_library->pages)
+            if (b.className == m_className)
+                return b.pages;
+    return {};
+}
+
+ComPtr<IPropertyPage> ControlHost::createPage(const QString &name) const
+{
+    ComPtr<IPropertyPage> page;
+    const TypeEntry *entry = m_library ? m_library->entry(name) : nullptr;
+    if (entry && entry->kind == TypeKind::CoClass) {
+        ComPtr<IClassFactory> factory;
+        if (SUCCEEDED(m_getClassObject(entry->guid, IID_IClassFactory, factory.putVoid())))
+            factory->CreateInstance(nullptr, IID_IPropertyPage, page.putVoid());
+        return page;
+    }
+    if (PropertyPageWidget *widget = createStandardPage(name))
+        page = ComPtr<IPropertyPage>::adopt(PageObject::create(widget));
+    return page;
 }
 
 Variant ControlHost::property(const QString &name) const

@@ -2,6 +2,8 @@
 
 #include "zvcal/ZVCal.h"
 
+#include "platform/com/PropertyPage.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -30,6 +32,13 @@ public:
     // The control's default interface as its type information describes it.
     const TypeEntry *defaultInterface() const { return m_interface; }
 
+    // The control's class and the property pages bound to it, in order.
+    QString className() const { return m_className; }
+    QStringList propertyPages() const;
+    // A page by name: a class of the control's library, else one of the
+    // platform's standard pages; null when neither knows the name.
+    ComPtr<IPropertyPage> createPage(const QString &name) const;
+
     // Writes one property by name, the text typed by the member's type:
     // int, bool (true/false), date YYYY-MM-DD, colour &HBBGGRR or decimal,
     // enumeration value or constant name, font "Face,size[,bold][,italic]...",
@@ -51,6 +60,7 @@ private:
     DllCanUnloadNowFn m_canUnloadNow = nullptr;
     const TypeLibraryInfo *m_library = nullptr;
     const TypeEntry *m_interface = nullptr;
+    QString m_className;
     ComPtr<IDispatch> m_dispatch;
     ComPtr<IControl> m_control;
     ComPtr<IEventSource> m_events;

@@ -3,12 +3,13 @@
 //
 //   zvcal-host --progid ZORVCalendar.ZVCalendar [--size WxH] [--value YYYY-MM-DD]
 //              [--set name=value]... [--load FILE] [--save FILE]
-//              [--form WxH] [--at X,Y]
+//              [--form WxH] [--at X,Y] [--pages]
 
 #include "ControlHost.h"
 
 #include "platform/objects/TextPropertyBag.h"
 #include "platform/startup/CommandLine.h"
+#include "platform/pages/PropertyDialog.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -96,7 +98,8 @@ int main(int argc, char **argv)
     const QCommandLineOption saveOption(QStringLiteral("save"), QStringLiteral("Saves the control's properties to a property bag file (after start-up and at exit)."), QStringLiteral("file"));
     const QCommandLineOption formOption(QStringLiteral("form"), QStringLiteral("The host window's client size in pixels (default the control's size)."), QStringLiteral("WxH"));
     const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("The control's position in the host window (default 0,0)."), QStringLiteral("X,Y"), QStringLiteral("0,0"));
-    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption, formOption, atOption});
+    const QCommandLineOption pagesOption(QStringLiteral("pages"), QStringLiteral("Opens the control's property dialog at start."));
+    parser.addOptions({progIdOption, sizeOption, valueOption, setOption, loadOption, saveOption, formOption, atOption, pagesOption});
     // Help and mistakes are answered before a display is opened.
     if (const std::optional<int> status = CommandLine::parse(parser, argc, argv))
         return *status;
@@ -179,6 +182,12 @@ int main(int argc, char **argv)
         return 1;
 
     window.show();
+    if (parser.isSet(pagesOption))
+        QTimer::singleShot(0, &window, [&host, &window] {
+            PropertyDialog dialog(QStringLiteral("%1 Properties").arg(host.className()), host.propertyPages(),
+                                  [&host](const QString &name) { return host.createPage(name); }, {host.dispatch()}, &window);
+            dialog.exec();
+        });
     const int rc = app.exec();
     if (parser.isSet(saveOption) && !saveBag(host, parser.value(saveOption)))
         return 1;

@@ -1,7 +1,10 @@
 #include "properties/LibraryClasses.h"
 
+#include "platform/pages/PageObject.h"
 #include "properties/ZVCalButtonObject.h"
 #include "properties/ZVCalendarObject.h"
+#include "properties/pages/pagZVCalButton.h"
+#include "properties/pages/pagZVCalendar.h"
 #include "zvcal/ZVCalIds.h"
 
 namespace zvcal {
@@ -18,6 +21,16 @@ IUnknown *createCalButton()
     return static_cast<_ZVCalButton *>(ZVCalButtonObject::create());
 }
 
+IUnknown *createCalendarPage()
+{
+    return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalendar, IID__pagZVCalendar));
+}
+
+IUnknown *createButtonPage()
+{
+    return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalButton, IID__pagZVCalButton));
+}
+
 } // namespace
 
 const QList<LibraryClass> &libraryClasses()
@@ -25,8 +38,8 @@ const QList<LibraryClass> &libraryClasses()
     static const QList<LibraryClass> classes = {
         {CLSID_ZVCalendar, QStringLiteral("ZVCalendar"), QString::fromLatin1(ProgID_ZVCalendar), true, 30000, &createCalendar},
         {CLSID_ZVCalButton, QStringLiteral("ZVCalButton"), QString::fromLatin1(ProgID_ZVCalButton), true, 30001, &createCalButton},
-        {CLSID_pagZVCalendar, QStringLiteral("pagZVCalendar"), QString::fromLatin1(ProgID_pagZVCalendar), false, 0, nullptr},
-        {CLSID_pagZVCalButton, QStringLiteral("pagZVCalButton"), QString::fromLatin1(ProgID_pagZVCalButton), false, 0, nullptr},
+        {CLSID_pagZVCalendar, QStringLiteral("pagZVCalendar"), QString::fromLatin1(ProgID_pagZVCalendar), false, 0, &createCalendarPage},
+        {CLSID_pagZVCalButton, QStringLiteral("pagZVCalButton"), QString::fromLatin1(ProgID_pagZVCalButton), false, 0, &createButtonPage},
     };
     return classes;
 }
