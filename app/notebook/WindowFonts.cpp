@@ -1,6 +1,6 @@
 #include "notebook/WindowFonts.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <QStyle>
@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +30,8 @@ QFont title()
     QFont font = face({QStringLiteral("Impact"), QStringLiteral("Nimbus Sans Narrow"),
                        QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")},
                       20, QFont::SansSerif);
-    if (!QFontInfo(font).family().startsWith(QLatin1String("Impact"))) {
+    // The font list answers without loading a face just to read its name.
+    if (!QFontDatabase::hasFamily(QStringLiteral("Impact"))) {
         font.setBold(true);
         font.setStretch(QFont::Condensed);
     }
@@ -61,8 +63,8 @@ QFont smallSans(bool bold)
 
 QFont fitted(const QFont &font, const QString &text, int width, qreal smallest)
 {
-    const auto fits = [&text, width](const QFont &f) { return QFontMetricsF(f).horizontalAdvance(text) <= width; };
-    if (fits(font))
+    const auto advance = [&text](const QFont &f) { return QFontMetricsF(f).horizontalAdvance(text); };
+    if (advance(font) <= width)
         return font;
     // The narrow companions of the sans faces above, by their metrics the
     // narrowest the free font packages offer.
@@ -70,14 +72,34 @@ QFont fitted(const QFont &font, const QString &text, int width, qreal smallest)
                                    QStringLiteral("DejaVu Sans Condensed")};
     QFont narrow = font;
     narrow.setFamilies(narrowFaces);
-    // Without any of them, the sans face is drawn narrower.
-    const QString found = QFontInfo(narrow).family();
-    if (std::none_of(narrowFaces.begin(), narrowFaces.end(), [&found](const QString &f) { return found.startsWith(f); }))
+    // Without any of them, the sans face is drawn narrower. Asking the font
+    // list, not resolving the font, spares loading a face only to learn its name.
+    if (std::none_of(narrowFaces.begin(), narrowFaces.end(), [](const QString &f) { return QFontDatabase::hasFamily(f); }))
         narrow.setStretch(QFont::Condensed);
-    for (qreal points = font.pointSizeF(); points > smallest; points -= 0.25) {
-        narrow.setPointSizeF(points);
-        if (fits(narrow))
+    // Text width grows with the point size, nearly in proportion: one
+    // measurement at the full size gives the step to start from, and
+    // hinting is allowed for by moving a step at a time from there to the
+    // largest that fits. Every size tried loads a face, so the steps are few.
+    constexpr qreal Step = 0.25;
+    const qreal points = font.pointSizeF();
+    const auto fitsAt = [&](qreal size) {
+        narrow.setPointSizeF(size);
+        return advance(narrow) <= width;
+    };
+    if (points > smallest) {
+        const qreal wide = advance(narrow);
+        const int last = static_cast<int>(std::ceil((points - smallest) / Step)) - 1; // the last step above smallest
+        const auto sizeAt = [points](int steps) { return points - steps * Step; };
+        int steps = std::clamp(static_cast<int>(std::ceil((points - points * width / wide) / Step)), 0, last);
+        if (fitsAt(sizeAt(steps))) {
+            while (steps > 0 && fitsAt(sizeAt(steps - 1)))
+                --steps;
+            narrow.setPointSizeF(sizeAt(steps));
             return narrow;
+        }
+        while (++steps <= last)
+            if (fitsAt(sizeAt(steps)))
+                return narrow;
     }
     narrow.setPointSizeF(smallest);
     return narrow;

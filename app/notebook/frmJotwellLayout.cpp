@@ -1,5 +1,6 @@
 // The controls and menus of the main window, placed in twips.
 #include "notebook/frmJotwell.h"
+#include "notebook/PlaceWidget.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
 #include "platform/dates/DateValue.h"
@@ -23,14 +24,7 @@
 
 namespace {
 
-template <typename W>
-W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Twips::rect(left, top, width, height));
-    return widget;
-}
+using Twips::place;
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "notebook/AppIcon.h"
 #include "notebook/LineFile.h"
+#include "notebook/PlaceWidget.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
@@ -16,14 +17,7 @@
 
 namespace {
 
-template <typename W>
-W *place(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(Twips::rect(left, top, width, height));
-    return widget;
-}
+using Twips::place;
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
 {

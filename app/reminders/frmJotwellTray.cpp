@@ -1,7 +1,6 @@
 // The tray side of the main window: its Alarm and Hide buttons, the clock
 // box and picture, the tray icon and its menu, and what they do.
 #include "Version.h"
-#include "notebook/AppIcon.h"
 #include "notebook/Twips.h"
 #include "notebook/WidgetEvents.h"
 #include "notebook/frmJotwell.h"
@@ -56,7 +55,8 @@ void frmJotwell::buildTrayControls()
     Picture1 = new QLabel(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Twips::rect(5430, 3885, 480, 480));
-    Picture1->setPixmap(AppIcon::icon().pixmap(32, 32));
+    // The window's icon, read once for the window, the picture and the tray.
+    Picture1->setPixmap(windowIcon().pixmap(32, 32));
     Picture1->setToolTip(tr("About %1").arg(Version::title()));
     txtTime = new QLineEdit(client);
     txtTime->setObjectName(QStringLiteral("txtTime"));
@@ -74,7 +74,7 @@ void frmJotwell::buildTrayControls()
     tmrTime->setInterval(1000);
 
     TrayIcon::Settings tray;
-    tray.icon = AppIcon::icon();
+    tray.icon = windowIcon();
     tray.tooltiptext = Version::caption();
     tray.flashicon = tray.icon;
     m_tray = new TrayIcon(tray, this);
