@@ -1,44 +1,18 @@
 #pragma once
 
-#include "zvcal/ZVCalInterfaces.h"
-
-#include "platform/com/TypeInfo.h"
-#include "properties/MemberDispatch.h"
-
-#include <QList>
-#include <QPointer>
+#include "properties/ControlObject.h"
 
 #include "button/ZVCalButton.h"
 
 namespace zvcal {
 
-// The ZVCalButton object a host receives, built as ZVCalButtonObject is: the
-// typed and by-name interfaces, the event connection, the persistence hooks
-// and the control site over one ZVCalButton widget that the object owns.
-class ZVCalButtonObject final : public _ZVCalButton,
-                               public IControl,
-                               public IEventSource,
-                               public ISupportErrorInfo,
-                               public IProvideTypeLibrary
+// The ZVCalButton object a host receives (see ControlObject): its typed
+// members and its events; the button has no methods.
+class ZVCalButtonObject final : public ControlObject<ZVCalButton, _ZVCalButton>
 {
 public:
     // A new object with one reference, owned by the caller.
     static ZVCalButtonObject *create();
-
-    ZVCalButtonObject(const ZVCalButtonObject &) = delete;
-    ZVCalButtonObject &operator=(const ZVCalButtonObject &) = delete;
-
-    // The widget behind the object, for tests of the library's internals.
-    ZVCalButton *widget() const { return m_widget.data(); }
-
-    // IUnknown
-    HRESULT QueryInterface(const Guid &iid, void **object) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
-
-    // IDispatch
-    HRESULT GetIDsOfNames(const QString &name, DISPID *id) override;
-    HRESULT Invoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result, ExcepInfo *excep) override;
 
     // _ZVCalButton
     HRESULT get_calWidth(LONG *value) override { return typedGet(dispid::calWidth, value); }
@@ -135,61 +109,12 @@ public:
     HRESULT get_Font(FontRef *value) override { return typedGet(dispid::btnFont, value); }
     HRESULT putref_Font(FontRef value) override { return typedPut(dispid::btnFont, DISPATCH_PROPERTYPUTREF, toVariant(value)); }
 
-    // IControl
-    HRESULT SetSite(IControlSite *site) override;
-    HRESULT GetWidget(QWidget **widget) override;
-    HRESULT InitProperties() override;
-    HRESULT ReadProperties(PropertyBag &bag, ExcepInfo *excep) override;
-    HRESULT WriteProperties(PropertyBag &bag, ExcepInfo *excep) override;
-
-    // IEventSource
-    HRESULT Advise(const Guid &eventInterface, IDispatch *sink, std::uint32_t *cookie) override;
-    HRESULT Unadvise(std::uint32_t cookie) override;
-
-    // ISupportErrorInfo
-    HRESULT GetErrorInfo(ExcepInfo *info) override;
-
-    // IProvideTypeLibrary
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override;
-
 private:
     ZVCalButtonObject();
-    ~ZVCalButtonObject();
+    ~ZVCalButtonObject() override = default;
 
+    MemberCalls memberCalls(ZVCalButton &widget) override;
     void connectWidget();
-    // Raises an event on every connected sink; by-reference arguments come
-    // back as the sinks left them.
-    void fire(DISPID id, QList<Variant> &args);
-    void fire(DISPID id);
-
-    HRESULT typedPut(DISPID id, std::uint16_t kind, const Variant &value);
-    template <typename T>
-    HRESULT typedGet(DISPID id, T *value)
-    {
-        if (!value)
-            return E_POINTER;
-        QList<Variant> args;
-        Variant result;
-        const HRESULT hr = typedInvoke(id, DISPATCH_PROPERTYGET, args, &result);
-        if (SUCCEEDED(hr))
-            fromVariant(result, value);
-        return hr;
-    }
-    HRESULT typedInvoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result);
-
-    struct Connection
-    {
-        std::uint32_t cookie;
-        ComPtr<IDispatch> sink;
-    };
-
-    ULONG m_refs = 1;
-    QPointer<ZVCalButton> m_widget;
-    ComPtr<IControlSite> m_site;
-    QList<Connection> m_sinks;
-    std::uint32_t m_nextCookie = 1;
-    int m_firing = 0;
-    ExcepInfo m_lastError;
 };
 
 } // namespace zvcal

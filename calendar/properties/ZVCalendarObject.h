@@ -1,47 +1,18 @@
 #pragma once
 
-#include "zvcal/ZVCalInterfaces.h"
-
-#include "platform/com/TypeInfo.h"
-#include "properties/MemberDispatch.h"
-
-#include <QList>
-#include <QPointer>
+#include "properties/ControlObject.h"
 
 #include "core/ZVCalendar.h"
 
 namespace zvcal {
 
-// The ZVCalendar object a host receives: the typed and by-name interfaces,
-// the event connection, the persistence hooks and the control site, over one
-// ZVCalendar widget that the object owns. The widget lives in the site's
-// parent widget while sited; the last Release destroys it (unless the host
-// destroyed it first with its parent, after which every call answers
-// E_UNEXPECTED).
-class ZVCalendarObject final : public _ZVCalendar,
-                               public IControl,
-                               public IEventSource,
-                               public ISupportErrorInfo,
-                               public IProvideTypeLibrary
+// The ZVCalendar object a host receives (see ControlObject): its typed
+// members, its methods and its events.
+class ZVCalendarObject final : public ControlObject<ZVCalendar, _ZVCalendar>
 {
 public:
     // A new object with one reference, owned by the caller.
     static ZVCalendarObject *create();
-
-    ZVCalendarObject(const ZVCalendarObject &) = delete;
-    ZVCalendarObject &operator=(const ZVCalendarObject &) = delete;
-
-    // The widget behind the object, for tests of the library's internals.
-    ZVCalendar *widget() const { return m_widget.data(); }
-
-    // IUnknown
-    HRESULT QueryInterface(const Guid &iid, void **object) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
-
-    // IDispatch
-    HRESULT GetIDsOfNames(const QString &name, DISPID *id) override;
-    HRESULT Invoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result, ExcepInfo *excep) override;
 
     // _ZVCalendar
     HRESULT get_calVersion(QString *value) override { return typedGet(dispid::calVersion, value); }
@@ -125,62 +96,12 @@ public:
     HRESULT PreviousMonth() override { return typedCall(dispid::PreviousMonth); }
     HRESULT PreviousYear() override { return typedCall(dispid::PreviousYear); }
 
-    // IControl
-    HRESULT SetSite(IControlSite *site) override;
-    HRESULT GetWidget(QWidget **widget) override;
-    HRESULT InitProperties() override;
-    HRESULT ReadProperties(PropertyBag &bag, ExcepInfo *excep) override;
-    HRESULT WriteProperties(PropertyBag &bag, ExcepInfo *excep) override;
-
-    // IEventSource
-    HRESULT Advise(const Guid &eventInterface, IDispatch *sink, std::uint32_t *cookie) override;
-    HRESULT Unadvise(std::uint32_t cookie) override;
-
-    // ISupportErrorInfo
-    HRESULT GetErrorInfo(ExcepInfo *info) override;
-
-    // IProvideTypeLibrary
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override;
-
 private:
     ZVCalendarObject();
-    ~ZVCalendarObject();
+    ~ZVCalendarObject() override = default;
 
+    MemberCalls memberCalls(ZVCalendar &widget) override;
     void connectWidget();
-    // Raises an event on every connected sink; by-reference arguments come
-    // back as the sinks left them.
-    void fire(DISPID id, QList<Variant> &args);
-    void fire(DISPID id);
-
-    HRESULT typedCall(DISPID id);
-    HRESULT typedPut(DISPID id, std::uint16_t kind, const Variant &value);
-    template <typename T>
-    HRESULT typedGet(DISPID id, T *value)
-    {
-        if (!value)
-            return E_POINTER;
-        QList<Variant> args;
-        Variant result;
-        const HRESULT hr = typedInvoke(id, DISPATCH_PROPERTYGET, args, &result);
-        if (SUCCEEDED(hr))
-            fromVariant(result, value);
-        return hr;
-    }
-    HRESULT typedInvoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result);
-
-    struct Connection
-    {
-        std::uint32_t cookie;
-        ComPtr<IDispatch> sink;
-    };
-
-    ULONG m_refs = 1;
-    QPointer<ZVCalendar> m_widget;
-    ComPtr<IControlSite> m_site;
-    QList<Connection> m_sinks;
-    std::uint32_t m_nextCookie = 1;
-    int m_firing = 0;
-    ExcepInfo m_lastError;
 };
 
 } // namespace zvcal
