@@ -10,7 +10,7 @@ ZVCalButtonObject *ZVCalButtonObject::create()
 }
 
 ZVCalButtonObject::ZVCalButtonObject()
-    : ControlObject({IID__ZVCalButton, DIID___ZVCalButton, &buttonInterface, QStringLiteral("ZVCalButton")})
+    : CalendarAccessors({IID__ZVCalButton, DIID___ZVCalButton, &buttonInterface, QStringLiteral("ZVCalButton")})
 {
     connectWidget();
 }

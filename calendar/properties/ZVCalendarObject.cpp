@@ -10,7 +10,7 @@ ZVCalendarObject *ZVCalendarObject::create()
 }
 
 ZVCalendarObject::ZVCalendarObject()
-    : ControlObject({IID__ZVCalendar, DIID___ZVCalendar, &calendarInterface, QStringLiteral("ZVCalendar")})
+    : CalendarAccessors({IID__ZVCalendar, DIID___ZVCalendar, &calendarInterface, QStringLiteral("ZVCalendar")})
 {
     connectWidget();
 }
