@@ -1,76 +1,22 @@
 #include "notebook/CalButtonHost.h"
 
-#include "platform/objects/StdFont.h"
+#include "platform/com/RefCounted.h"
+#include "platform/com/WindowSite.h"
 #include "platform/objects/TextPropertyBag.h"
 
-#include <QPointer>
 #include <QWidget>
 
 namespace {
 
-// What the window offers the control: itself as parent and its font as the
-// ambient font.
-class Site final : public IControlSite
-{
-public:
-    explicit Site(QWidget *window) : m_window(window) {}
-
-    HRESULT QueryInterface(const Guid &iid, void **object) override
-    {
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IControlSite)
-            return E_NOINTERFACE;
-        *object = static_cast<IControlSite *>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override
-    {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-    QWidget *ParentWidget() override { return m_window.data(); }
-    FontRef AmbientFont() override { return m_window ? StdFont::fromQFont(m_window->font()) : StdFont::create(); }
-    // The window keeps no settings of its own; there is nothing to mark.
-    void OnChanged(const QString &) override {}
-
-private:
-    ~Site() = default;
-
-    QPointer<QWidget> m_window;
-    ULONG m_refs = 1;
-};
-
 // The button's Click goes to the window; its other events are not used.
-class Events final : public __ZVCalButton
+class Events final : public RefCounted<__ZVCalButton>
 {
 public:
     explicit Events(std::function<void()> onClick) : m_onClick(std::move(onClick)) {}
 
     HRESULT QueryInterface(const Guid &iid, void **object) override
     {
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IDispatch && iid != zvcal::DIID___ZVCalButton)
-            return E_NOINTERFACE;
-        *object = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override
-    {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
+        return queryAs(iid, object, {IID_IUnknown, IID_IDispatch, zvcal::DIID___ZVCalButton});
     }
 
     void Click() override
@@ -80,10 +26,9 @@ public:
     }
 
 private:
-    ~Events() = default;
+    ~Events() override = default;
 
     std::function<void()> m_onClick;
-    ULONG m_refs = 1;
 };
 
 QString hresultText(HRESULT hr)
@@ -126,7 +71,7 @@ bool CalButtonHost::create(QWidget *parent, const QString &settingsPath, std::fu
     }
     auto sink = ComPtr<IDispatch>::adopt(new Events(std::move(onClick)));
     m_events->Advise(zvcal::DIID___ZVCalButton, sink.get(), &m_cookie);
-    auto site = ComPtr<IControlSite>::adopt(new Site(parent));
+    auto site = ComPtr<IControlSite>::adopt(WindowSite::create(parent));
     control->SetSite(site.get());
     control->GetWidget(&m_widget);
 

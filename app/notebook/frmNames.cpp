@@ -3,7 +3,7 @@
 #include "Version.h"
 #include "notebook/AppIcon.h"
 #include "notebook/LineFile.h"
-#include "notebook/PlaceWidget.h"
+#include "notebook/Twips.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
@@ -21,7 +21,7 @@ using Twips::place;
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
 {
-    auto *widget = place<QPushButton>(parent, name, left, top, 1215, 375);
+    auto *widget = Twips::place<QPushButton>(parent, name, left, top, 1215, 375);
     widget->setText(caption);
     widget->setAutoDefault(false);
     return widget;
@@ -41,14 +41,14 @@ frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent
     setFont(WindowFonts::smallSans(false));
     setFixedSize(Twips::size(4110, 3480));
 
-    lblName = place<QLabel>(this, "lblName", 120, 120, 2535, 255);
+    lblName = Twips::place<QLabel>(this, "lblName", 120, 120, 2535, 255);
     lblName->setText(tr("&Enter name to be added:"));
-    Text1 = place<QLineEdit>(this, "Text1", 120, 390, 2535, 315);
+    Text1 = Twips::place<QLineEdit>(this, "Text1", 120, 390, 2535, 315);
     lblName->setBuddy(Text1);
     cmdAdd = button(this, "cmdAdd", tr("&Add to list"), 2775, 360);
-    lblSelect = place<QLabel>(this, "lblSelect", 120, 840, 2535, 255);
+    lblSelect = Twips::place<QLabel>(this, "lblSelect", 120, 840, 2535, 255);
     lblSelect->setText(tr("&Select name to use:"));
-    lstNames = place<QListWidget>(this, "lstNames", 120, 1110, 2535, 2190);
+    lstNames = Twips::place<QListWidget>(this, "lstNames", 120, 1110, 2535, 2190);
     lblSelect->setBuddy(lstNames);
     cmdDelete = button(this, "cmdDelete", tr("&Remove"), 2775, 1110);
     cmdOK = button(this, "cmdOK", tr("&OK"), 2775, 2925);

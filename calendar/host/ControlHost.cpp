@@ -1,8 +1,8 @@
 #include "ControlHost.h"
 
 #include "EventPrinter.h"
-#include "HostSite.h"
 
+#include "platform/com/WindowSite.h"
 #include "platform/dates/DateValue.h"
 #include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
@@ -125,7 +125,7 @@ bool ControlHost::create(const QString &progId, const QString &defaultLibrary, Q
         m_events->Advise(source->guid, m_sink.get(), &m_cookie);
     }
 
-    auto site = ComPtr<IControlSite>::adopt(HostSite::create(window));
+    auto site = ComPtr<IControlSite>::adopt(WindowSite::create(window));
     m_control->SetSite(site.get());
     m_control->GetWidget(&m_widget);
     return m_widget != nullptr;

@@ -1,121 +1,23 @@
 #pragma once
 
-#include "zvcal/ZVCalInterfaces.h"
-
-#include "platform/com/TypeInfo.h"
-#include "properties/MemberDispatch.h"
-
-#include <QList>
-#include <QPointer>
+#include "properties/CalendarAccessors.h"
 
 #include "core/ZVCalendar.h"
 
 namespace zvcal {
 
-// The ZVCalendar object a host receives: the typed and by-name interfaces,
-// the event connection, the persistence hooks and the control site, over one
-// ZVCalendar widget that the object owns. The widget lives in the site's
-// parent widget while sited; the last Release destroys it (unless the host
-// destroyed it first with its parent, after which every call answers
-// E_UNEXPECTED).
-class ZVCalendarObject final : public _ZVCalendar,
-                               public IControl,
-                               public IEventSource,
-                               public ISupportErrorInfo,
-                               public IProvideTypeLibrary
+// The ZVCalendar object a host receives (see ControlObject): its typed
+// members, its methods and its events.
+class ZVCalendarObject final : public CalendarAccessors<ZVCalendar, _ZVCalendar>
 {
 public:
     // A new object with one reference, owned by the caller.
     static ZVCalendarObject *create();
 
-    ZVCalendarObject(const ZVCalendarObject &) = delete;
-    ZVCalendarObject &operator=(const ZVCalendarObject &) = delete;
-
-    // The widget behind the object, for tests of the library's internals.
-    ZVCalendar *widget() const { return m_widget.data(); }
-
-    // IUnknown
-    HRESULT QueryInterface(const Guid &iid, void **object) override;
-    ULONG AddRef() override;
-    ULONG Release() override;
-
-    // IDispatch
-    HRESULT GetIDsOfNames(const QString &name, DISPID *id) override;
-    HRESULT Invoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result, ExcepInfo *excep) override;
-
-    // _ZVCalendar
-    HRESULT get_calVersion(QString *value) override { return typedGet(dispid::calVersion, value); }
-    HRESULT get_hwnd(LONG *value) override { return typedGet(dispid::hwnd, value); }
-    HRESULT get_hDC(LONG *value) override { return typedGet(dispid::hDC, value); }
-    HRESULT get_calHeight(LONG *value) override { return typedGet(dispid::calHeight, value); }
-    HRESULT put_calHeight(LONG value) override { return typedPut(dispid::calHeight, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calWidth(LONG *value) override { return typedGet(dispid::calWidth, value); }
-    HRESULT put_calWidth(LONG value) override { return typedPut(dispid::calWidth, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calLeapYear(VARIANT_BOOL *value) override { return typedGet(dispid::calLeapYear, value); }
-    HRESULT get_calValue(DATE *value) override { return typedGet(dispid::calValue, value); }
-    HRESULT put_calValue(DATE value) override { return typedPut(dispid::calValue, DISPATCH_PROPERTYPUT, dateVariant(value)); }
-    HRESULT get_calJulianDateValue(LONG *value) override { return typedGet(dispid::calJulianDateValue, value); }
+    // _ZVCalendar, beyond the shared calendar properties
     HRESULT get_Enabled(VARIANT_BOOL *value) override { return typedGet(dispid::Enabled, value); }
     HRESULT put_Enabled(VARIANT_BOOL value) override { return typedPut(dispid::Enabled, DISPATCH_PROPERTYPUT, boolVariant(value)); }
-    HRESULT get_calMouseSensitiveDate(VARIANT_BOOL *value) override { return typedGet(dispid::calMouseSensitiveDate, value); }
-    HRESULT put_calMouseSensitiveDate(VARIANT_BOOL value) override { return typedPut(dispid::calMouseSensitiveDate, DISPATCH_PROPERTYPUT, boolVariant(value)); }
-    HRESULT get_calOutline(VARIANT_BOOL *value) override { return typedGet(dispid::calOutline, value); }
-    HRESULT put_calOutline(VARIANT_BOOL value) override { return typedPut(dispid::calOutline, DISPATCH_PROPERTYPUT, boolVariant(value)); }
-    HRESULT get_calAppearance(zvcal::enumCALAppearance *value) override { return typedGet(dispid::calAppearance, value); }
-    HRESULT put_calAppearance(zvcal::enumCALAppearance value) override { return typedPut(dispid::calAppearance, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calAlignmentNum(zvcal::enumCALAlignment *value) override { return typedGet(dispid::calAlignmentNum, value); }
-    HRESULT put_calAlignmentNum(zvcal::enumCALAlignment value) override { return typedPut(dispid::calAlignmentNum, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calAlignmentDayTitle(zvcal::enumCALAlignment *value) override { return typedGet(dispid::calAlignmentDayTitle, value); }
-    HRESULT put_calAlignmentDayTitle(zvcal::enumCALAlignment value) override { return typedPut(dispid::calAlignmentDayTitle, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calFont(FontRef *value) override { return typedGet(dispid::calFont, value); }
-    HRESULT putref_calFont(FontRef value) override { return typedPut(dispid::calFont, DISPATCH_PROPERTYPUTREF, toVariant(value)); }
-    HRESULT get_calMonthYearTitleFont(FontRef *value) override { return typedGet(dispid::calMonthYearTitleFont, value); }
-    HRESULT putref_calMonthYearTitleFont(FontRef value) override { return typedPut(dispid::calMonthYearTitleFont, DISPATCH_PROPERTYPUTREF, toVariant(value)); }
-    HRESULT get_calScrollArrowsFont(FontRef *value) override { return typedGet(dispid::calScrollArrowsFont, value); }
-    HRESULT putref_calScrollArrowsFont(FontRef value) override { return typedPut(dispid::calScrollArrowsFont, DISPATCH_PROPERTYPUTREF, toVariant(value)); }
-    HRESULT get_calMonthTitle(zvcal::enumCALMonthTitle *value) override { return typedGet(dispid::calMonthTitle, value); }
-    HRESULT put_calMonthTitle(zvcal::enumCALMonthTitle value) override { return typedPut(dispid::calMonthTitle, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calDayTitle(zvcal::enumCALDayTitle *value) override { return typedGet(dispid::calDayTitle, value); }
-    HRESULT put_calDayTitle(zvcal::enumCALDayTitle value) override { return typedPut(dispid::calDayTitle, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calCaption(QString *value) override { return typedGet(dispid::calCaption, value); }
-    HRESULT put_calCaption(const QString &value) override { return typedPut(dispid::calCaption, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calShowTitleBar(VARIANT_BOOL *value) override { return typedGet(dispid::calShowTitleBar, value); }
-    HRESULT put_calShowTitleBar(VARIANT_BOOL value) override { return typedPut(dispid::calShowTitleBar, DISPATCH_PROPERTYPUT, boolVariant(value)); }
-    HRESULT get_calMinYear(LONG *value) override { return typedGet(dispid::calMinYear, value); }
-    HRESULT put_calMinYear(LONG value) override { return typedPut(dispid::calMinYear, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calMaxYear(LONG *value) override { return typedGet(dispid::calMaxYear, value); }
-    HRESULT put_calMaxYear(LONG value) override { return typedPut(dispid::calMaxYear, DISPATCH_PROPERTYPUT, toVariant(value)); }
     HRESULT Refresh() override { return typedCall(dispid::Refresh); }
-    HRESULT get_calShowDropdownMonth(VARIANT_BOOL *value) override { return typedGet(dispid::calShowDropdownMonth, value); }
-    HRESULT put_calShowDropdownMonth(VARIANT_BOOL value) override { return typedPut(dispid::calShowDropdownMonth, DISPATCH_PROPERTYPUT, boolVariant(value)); }
-    HRESULT get_calScrollArrowsPos(zvcal::enumCALScrollArrowsPos *value) override { return typedGet(dispid::calScrollArrowsPos, value); }
-    HRESULT put_calScrollArrowsPos(zvcal::enumCALScrollArrowsPos value) override { return typedPut(dispid::calScrollArrowsPos, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calFirstDayofWeek(zvcal::enumCALFirstDayofWeek *value) override { return typedGet(dispid::calFirstDayofWeek, value); }
-    HRESULT put_calFirstDayofWeek(zvcal::enumCALFirstDayofWeek value) override { return typedPut(dispid::calFirstDayofWeek, DISPATCH_PROPERTYPUT, toVariant(std::int32_t(value))); }
-    HRESULT get_calSelectedDayBackColor(OLE_COLOR *value) override { return typedGet(dispid::calSelectedDayBackColor, value); }
-    HRESULT put_calSelectedDayBackColor(OLE_COLOR value) override { return typedPut(dispid::calSelectedDayBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calSelectedDayForeColor(OLE_COLOR *value) override { return typedGet(dispid::calSelectedDayForeColor, value); }
-    HRESULT put_calSelectedDayForeColor(OLE_COLOR value) override { return typedPut(dispid::calSelectedDayForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentDateBackColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentDateBackColor, value); }
-    HRESULT put_calCurrentDateBackColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentDateBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentDateForeColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentDateForeColor, value); }
-    HRESULT put_calCurrentDateForeColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentDateForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentMonthBackColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentMonthBackColor, value); }
-    HRESULT put_calCurrentMonthBackColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentMonthBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentMonthForeColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentMonthForeColor, value); }
-    HRESULT put_calCurrentMonthForeColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentMonthForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentMonthWeekendsBackColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentMonthWeekendsBackColor, value); }
-    HRESULT put_calCurrentMonthWeekendsBackColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentMonthWeekendsBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calCurrentMonthWeekendsForeColor(OLE_COLOR *value) override { return typedGet(dispid::calCurrentMonthWeekendsForeColor, value); }
-    HRESULT put_calCurrentMonthWeekendsForeColor(OLE_COLOR value) override { return typedPut(dispid::calCurrentMonthWeekendsForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calPreviousMonthBackColor(OLE_COLOR *value) override { return typedGet(dispid::calPreviousMonthBackColor, value); }
-    HRESULT put_calPreviousMonthBackColor(OLE_COLOR value) override { return typedPut(dispid::calPreviousMonthBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calPreviousMonthForeColor(OLE_COLOR *value) override { return typedGet(dispid::calPreviousMonthForeColor, value); }
-    HRESULT put_calPreviousMonthForeColor(OLE_COLOR value) override { return typedPut(dispid::calPreviousMonthForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calNextMonthBackColor(OLE_COLOR *value) override { return typedGet(dispid::calNextMonthBackColor, value); }
-    HRESULT put_calNextMonthBackColor(OLE_COLOR value) override { return typedPut(dispid::calNextMonthBackColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
-    HRESULT get_calNextMonthForeColor(OLE_COLOR *value) override { return typedGet(dispid::calNextMonthForeColor, value); }
-    HRESULT put_calNextMonthForeColor(OLE_COLOR value) override { return typedPut(dispid::calNextMonthForeColor, DISPATCH_PROPERTYPUT, toVariant(value)); }
     HRESULT NextDay() override { return typedCall(dispid::NextDay); }
     HRESULT NextMonth() override { return typedCall(dispid::NextMonth); }
     HRESULT NextYear() override { return typedCall(dispid::NextYear); }
@@ -125,62 +27,12 @@ public:
     HRESULT PreviousMonth() override { return typedCall(dispid::PreviousMonth); }
     HRESULT PreviousYear() override { return typedCall(dispid::PreviousYear); }
 
-    // IControl
-    HRESULT SetSite(IControlSite *site) override;
-    HRESULT GetWidget(QWidget **widget) override;
-    HRESULT InitProperties() override;
-    HRESULT ReadProperties(PropertyBag &bag, ExcepInfo *excep) override;
-    HRESULT WriteProperties(PropertyBag &bag, ExcepInfo *excep) override;
-
-    // IEventSource
-    HRESULT Advise(const Guid &eventInterface, IDispatch *sink, std::uint32_t *cookie) override;
-    HRESULT Unadvise(std::uint32_t cookie) override;
-
-    // ISupportErrorInfo
-    HRESULT GetErrorInfo(ExcepInfo *info) override;
-
-    // IProvideTypeLibrary
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override;
-
 private:
     ZVCalendarObject();
-    ~ZVCalendarObject();
+    ~ZVCalendarObject() override = default;
 
+    MemberCalls memberCalls(ZVCalendar &widget) override;
     void connectWidget();
-    // Raises an event on every connected sink; by-reference arguments come
-    // back as the sinks left them.
-    void fire(DISPID id, QList<Variant> &args);
-    void fire(DISPID id);
-
-    HRESULT typedCall(DISPID id);
-    HRESULT typedPut(DISPID id, std::uint16_t kind, const Variant &value);
-    template <typename T>
-    HRESULT typedGet(DISPID id, T *value)
-    {
-        if (!value)
-            return E_POINTER;
-        QList<Variant> args;
-        Variant result;
-        const HRESULT hr = typedInvoke(id, DISPATCH_PROPERTYGET, args, &result);
-        if (SUCCEEDED(hr))
-            fromVariant(result, value);
-        return hr;
-    }
-    HRESULT typedInvoke(DISPID id, std::uint16_t kind, QList<Variant> &args, Variant *result);
-
-    struct Connection
-    {
-        std::uint32_t cookie;
-        ComPtr<IDispatch> sink;
-    };
-
-    ULONG m_refs = 1;
-    QPointer<ZVCalendar> m_widget;
-    ComPtr<IControlSite> m_site;
-    QList<Connection> m_sinks;
-    std::uint32_t m_nextCookie = 1;
-    int m_firing = 0;
-    ExcepInfo m_lastError;
 };
 
 } // namespace zvcal

@@ -1,8 +1,8 @@
-#include "HostSite.h"
+#include "platform/com/WindowSite.h"
 
 #include "platform/objects/StdFont.h"
 
-FontRef HostSite::AmbientFont()
+FontRef WindowSite::AmbientFont()
 {
     return m_window ? StdFont::fromQFont(m_window->font()) : FontRef();
 }
