@@ -1,7 +1,6 @@
 // The controls and menus of the main window, placed in twips.
 #include "notebook/frmJotwell.h"
 #include "notebook/Twips.h"
-#include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
 #include "platform/dates/DateValue.h"
 #include "platform/dates/LocaleServices.h"

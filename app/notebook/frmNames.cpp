@@ -4,7 +4,6 @@
 #include "notebook/AppIcon.h"
 #include "notebook/LineFile.h"
 #include "notebook/Twips.h"
-#include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
 

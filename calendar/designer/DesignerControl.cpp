@@ -1,7 +1,6 @@
 #include "DesignerControl.h"
 
-#include "HostSite.h"
-
+#include "platform/com/WindowSite.h"
 #include "platform/dates/DateValue.h"
 #include "platform/pages/ByName.h"
 #include "platform/pages/PageObject.h"
@@ -65,7 +64,7 @@ ZVCalDesignerControl::ZVCalDesignerControl(const Guid &clsid, QSize defaultSize,
     m_control = m_dispatch.query<IControl>(IID_IControl);
     if (!m_control)
         return;
-    auto site = ComPtr<IControlSite>::adopt(HostSite::create(this));
+    auto site = ComPtr<IControlSite>::adopt(WindowSite::create(this));
     m_control->SetSite(site.get());
     m_control->InitProperties();
     m_control->GetWidget(&m_widget);
