@@ -1,5 +1,6 @@
 #include "platform/pages/PropertyDialog.h"
 
+#include "platform/com/RefCounted.h"
 #include "platform/seams/Dialogs.h"
 
 #include <QDialogButtonBox>
@@ -11,38 +12,22 @@
 namespace {
 
 // Tells the dialog when a page's changed flag may have changed.
-class DialogSite final : public IPropertyPageSite
+class DialogSite final : public RefCounted<IPropertyPageSite>
 {
 public:
     static DialogSite *create(std::function<void()> onChange) { return new DialogSite(std::move(onChange)); }
 
     HRESULT QueryInterface(const Guid &iid, void **object) override
     {
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyPageSite)
-            return E_NOINTERFACE;
-        *object = static_cast<IPropertyPageSite *>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_refs; }
-    ULONG Release() override
-    {
-        const ULONG left = --m_refs;
-        if (left == 0)
-            delete this;
-        return left;
+        return queryAs(iid, object, {IID_IUnknown, IID_IPropertyPageSite});
     }
     void OnStatusChange() override { m_onChange(); }
 
 private:
     explicit DialogSite(std::function<void()> onChange) : m_onChange(std::move(onChange)) {}
-    ~DialogSite() = default;
+    ~DialogSite() override = default;
 
     std::function<void()> m_onChange;
-    ULONG m_refs = 1;
 };
 
 } // namespace
