@@ -2,6 +2,7 @@
 
 #include "notebook/AppIcon.h"
 #include "notebook/NoteFields.h"
+#include "notebook/frmNames.h"
 #include "reminders/frmCalendar.h"
 #include "platform/seams/Clock.h"
 #include "platform/dates/DateValue.h"
@@ -294,6 +295,14 @@ void frmJotwell::Form_Unload()
 
 void frmJotwell::closeEvent(QCloseEvent *event)
 {
+    // From the title bar the Contact List closes first, saving its names. When
+    // it stays open (its list could not be saved and the user keeps it), so
+    // does Jotwell: unloading now would leave it running without its clock
+    // and reminders.
+    if (!m_exiting && !m_unloaded && m_names && !m_names->close()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
     // Closed from its title bar, the window ends the program, as any other

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QTimer>
 #include <cerrno>
 
 namespace {
@@ -58,6 +60,7 @@ private slots:
     void failedWriteKeepsTheFile();
     void unreadListIsNotWrittenBack();
     void exitWhileOpenWritesNothing();
+    void titleBarCloseWaitsForTheKeptList();
 };
 
 void tst_frmNames::addRemoveAndUseAName()
@@ -181,6 +184,32 @@ void tst_frmNames::exitWhileOpenWritesNothing()
     s.click("cmdExit");
     s.form.reset();
     QCOMPARE(NoteFiles::readBytes(n.path()), QByteArray("Ann\r\n"));
+}
+
+void tst_frmNames::titleBarCloseWaitsForTheKeptList()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    n.open();
+    n.add(QStringLiteral("Bob"));
+    auto *clockTimer = s.form->findChild<QTimer *>(QStringLiteral("tmrTime"));
+    FaultyFileOps faults;
+    faults.failFrom(1, ENOSPC);
+    ScopedFileOps use(&faults);
+    // The list could not be saved and the user keeps it open: Jotwell keeps
+    // running whole, its clock and reminders with it, not half closed.
+    s.dialogs->queueAnswer(Dialogs::Answer::Cancel);
+    s.form->close();
+    QVERIFY(n.window->isVisible());
+    QVERIFY(s.form->isVisible());
+    QVERIFY(clockTimer->isActive());
+    QVERIFY(!QFileInfo::exists(s.folder() + QStringLiteral("/Category.cat")));
+    // Giving the list up lets the window close.
+    s.form->close();
+    QVERIFY(n.gone());
+    QVERIFY(!s.form->isVisible());
+    QVERIFY(!clockTimer->isActive());
 }
 
 QTEST_MAIN(tst_frmNames)
