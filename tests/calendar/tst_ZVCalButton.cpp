@@ -97,29 +97,33 @@ class tst_ZVCalButton : public QObject
 
 private slots:
     // Form 6000 x 4800 twips unless the row says otherwise; button 540 x 540
-    // and calendar 3200 x 4000 twips.
+    // twips.
     void placement_data()
     {
         QTest::addColumn<QRect>("scale");
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QSize>("calendar");
         const QRect form(0, 0, 6000, 4800);
-        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << QPoint(870, 720);
-        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << QPoint(2770, 720);
-        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << QPoint(870, 470);
-        QTest::newRow("near both") << form << QPoint(380, 280) << QPoint(2770, 470);
-        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << QPoint(870, 720);
-        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << QPoint(0, 0);
-        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << QPoint(0, 720);
-        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << QPoint(-300, -150);
+        const QSize cal(3200, 4000);
+        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << QPoint(870, 720) << cal;
+        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << QPoint(2770, 720) << cal;
+        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << QPoint(870, 470) << cal;
+        QTest::newRow("near both") << form << QPoint(380, 280) << QPoint(2770, 470) << cal;
+        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << QPoint(870, 720) << cal;
+        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << QPoint(0, 0) << cal;
+        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << QPoint(0, 720) << cal;
+        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << QPoint(-300, -150) << cal;
+        QTest::newRow("largest calendar a host can set") << form << QPoint(40, 30) << QPoint(0, 0) << QSize(INT32_MAX, INT32_MAX);
     }
     void placement()
     {
         QFETCH(QRect, scale);
         QFETCH(QPoint, offset);
         QFETCH(QPoint, expected);
+        QFETCH(QSize, calendar);
         const DropDownPlacement::Form form {scale.x(), scale.y(), scale.width(), scale.height()};
-        QCOMPARE(DropDownPlacement::origin(form, offset, QSize(540, 540), QSize(3200, 4000)), expected);
+        QCOMPARE(DropDownPlacement::origin(form, offset, QSize(540, 540), calendar), expected);
     }
 
     // The same rule for real: 400 x 320 pixels is 6000 x 4800 twips, the
