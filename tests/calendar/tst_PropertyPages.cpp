@@ -110,6 +110,8 @@ private slots:
     void applyStopsAtTheFirstRefusedSetter();
     void onlyTheFirstSelectedControlIsUsed();
     void dialogAppliesAndReportsErrors();
+    void enterInANumericBoxCountsTheNumber_data();
+    void enterInANumericBoxCountsTheNumber();
     void buttonPageMousePointer_data();
     void buttonPageMousePointer();
     void buttonPageWritesInOrder();
@@ -388,6 +390,44 @@ void tst_PropertyPages::dialogAppliesAndReportsErrors()
     QCOMPARE(dialogs->messages().first().title, QStringLiteral("ZVCalendar Properties"));
     QCOMPARE(dialogs->messages().first().text, QStringLiteral("calMinYear: Invalid property value (error 380)"));
     QCOMPARE(intOf(cal.get(), QStringLiteral("calMaxYear")), 2000);
+}
+
+void tst_PropertyPages::enterInANumericBoxCountsTheNumber_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1600") << "1600" << true;
+    QTest::newRow("1700") << "1700" << true;
+    QTest::newRow("1599") << "1599" << false;
+}
+
+// Enter in a numeric box presses OK without leaving the box; the number typed
+// is still checked and applied, or refused with the dialog kept open.
+void tst_PropertyPages::enterInANumericBoxCountsTheNumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> cal = newCalendar();
+    set(cal.get(), QStringLiteral("calMinYear"), std::int32_t(1650));
+    PropertyDialog dialog(QStringLiteral("ZVCalendar Properties"), {QStringLiteral("pagZVCalendar")},
+                          [](const QString &) { return create<IPropertyPage>(CLSID_pagZVCalendar, IID_IPropertyPage); }, {cal.get()});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *box = dialog.findChild<QLineEdit *>(QStringLiteral("txtMinYear"));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(intOf(cal.get(), QStringLiteral("calMinYear")), accepted ? typed.toInt() : 1650);
+    QCOMPARE(dialogs->messages().size(), accepted ? 0 : 1);
+    if (!accepted) {
+        QCOMPARE(dialogs->messages().first().title, QStringLiteral("Field Error"));
+        QCOMPARE(box->text(), QStringLiteral("1650"));
+        QVERIFY(box->hasFocus());
+    }
 }
 
 void tst_PropertyPages::standardPagesWriteByName()
