@@ -103,6 +103,7 @@ private slots:
     void numericBoxTypesDigitsOnly();
     void leavingANumericBox_data();
     void leavingANumericBox();
+    void refusedMinYearTabbedToMaxYear();
     void optionGridWritesItsIndex_data();
     void optionGridWritesItsIndex();
     void firstDayOfWeekIsPositionPlusOne_data();
@@ -225,6 +226,25 @@ void tst_PropertyPages::leavingANumericBox()
         QVERIFY(edit->hasFocus());
         QVERIFY(!p.dirty());
     }
+}
+
+// Tab takes the focus from the refused box into the box it is checked
+// against; the refusal is shown once and the focus comes back.
+void tst_PropertyPages::refusedMinYearTabbedToMaxYear()
+{
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> cal = newCalendar();
+    set(cal.get(), QStringLiteral("calMaxYear"), std::int32_t(2000));
+    OpenPage p(CLSID_pagZVCalendar, {cal.get()});
+    auto *minYear = p.child<QLineEdit>(QStringLiteral("txtMinYear"));
+    minYear->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(minYear, QStringLiteral("2001"));
+    QTest::keyClick(minYear, Qt::Key_Tab);
+    QCOMPARE(dialogs->messages().size(), 1);
+    QVERIFY(minYear->hasFocus());
+    QCOMPARE(minYear->text(), QStringLiteral("1600"));
+    QCOMPARE(p.child<QLineEdit>(QStringLiteral("txtMaxYear"))->text(), QStringLiteral("2000"));
+    QVERIFY(!p.dirty());
 }
 
 void tst_PropertyPages::optionGridWritesItsIndex_data()
