@@ -118,6 +118,8 @@ private slots:
     void buttonPageWritesInOrder();
     void calendarPageOnAButton();
     void standardPagesWriteByName();
+    void colourChooserLeavesDialogKeysToTheDialog_data();
+    void colourChooserLeavesDialogKeysToTheDialog();
 };
 
 void tst_PropertyPages::pagesComeFromTheFactory_data()
@@ -493,6 +495,34 @@ void tst_PropertyPages::standardPagesWriteByName()
     QVERIFY(picturePage->loadFile(dir.filePath(QStringLiteral("p.png"))));
     QCOMPARE(picture->Apply(nullptr), S_OK);
     QCOMPARE(ByName::get(button.get(), QStringLiteral("Picture")).toPicture()->size(), QSize(20, 10));
+}
+
+void tst_PropertyPages::colourChooserLeavesDialogKeysToTheDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Enter is OK") << int(Qt::Key_Return) << int(QDialog::Accepted);
+}
+
+void tst_PropertyPages::colourChooserLeavesDialogKeysToTheDialog()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    ComPtr<IDispatch> cal = newCalendar();
+    PropertyDialog dialog(QStringLiteral("ZVCalendar Properties"), {QStringLiteral("StandardColor")},
+                          [](const QString &name) { return ComPtr<IPropertyPage>::adopt(PageObject::create(createStandardPage(name))); },
+                          {cal.get()});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *chooser = dialog.findChild<QColorDialog *>();
+    QLineEdit *field = chooser->findChild<QLineEdit *>();
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key(key));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), result);
+    QVERIFY(!chooser->isHidden());
 }
 
 void tst_PropertyPages::buttonPageMousePointer_data()
