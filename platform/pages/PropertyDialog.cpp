@@ -86,8 +86,26 @@ void PropertyDialog::updateApply()
     m_apply->setEnabled(current && current->IsPageDirty() == S_OK);
 }
 
+// OK and Apply reached from the keyboard (Enter on the default button) leave
+// the focus in the page; a number typed into a box counts only once the box is
+// left, so the focused control gives up the focus first. A page that refuses
+// the text takes the focus back, and nothing is applied.
+bool PropertyDialog::leaveFocusedControl()
+{
+    QWidget *focused = focusWidget();
+    if (!focused || !focused->hasFocus() || !m_tabs->isAncestorOf(focused))
+        return true;
+    focused->clearFocus();
+    if (focusWidget() == focused)
+        return false;
+    focused->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 bool PropertyDialog::applyAll()
 {
+    if (!leaveFocusedControl())
+        return false;
     for (int i = 0; i < m_pages.size(); ++i) {
         IPropertyPage *p = m_pages.at(i).get();
         if (p->IsPageDirty() != S_OK)

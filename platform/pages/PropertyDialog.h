@@ -37,6 +37,7 @@ public:
 
 private:
     void updateApply();
+    bool leaveFocusedControl();
 
     QTabWidget *m_tabs;
     QPushButton *m_apply;

@@ -3,11 +3,28 @@
 #include "platform/objects/OleColor.h"
 
 #include <QColorDialog>
+#include <QKeyEvent>
 #include <QVBoxLayout>
+
+namespace {
+
+// Qt's colour chooser is a dialog: left to itself, Escape would hide it inside
+// the page and Enter would be swallowed. In the page both keys belong to the
+// property dialog around it.
+class EmbeddedColorChooser final : public QColorDialog
+{
+public:
+    using QColorDialog::QColorDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override { QWidget::keyPressEvent(event); }
+};
+
+} // namespace
 
 StandardColorPage::StandardColorPage(QWidget *parent) : StandardPage(tr("Color"), QStringLiteral("OLE_COLOR"), parent)
 {
-    m_chooser = new QColorDialog(this);
+    m_chooser = new EmbeddedColorChooser(this);
     m_chooser->setObjectName(QStringLiteral("clrChooser"));
     // A child widget of the page, not a window of its own.
     m_chooser->setWindowFlags(Qt::Widget);

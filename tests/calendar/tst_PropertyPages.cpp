@@ -103,6 +103,7 @@ private slots:
     void numericBoxTypesDigitsOnly();
     void leavingANumericBox_data();
     void leavingANumericBox();
+    void refusedMinYearTabbedToMaxYear();
     void optionGridWritesItsIndex_data();
     void optionGridWritesItsIndex();
     void firstDayOfWeekIsPositionPlusOne_data();
@@ -110,11 +111,15 @@ private slots:
     void applyStopsAtTheFirstRefusedSetter();
     void onlyTheFirstSelectedControlIsUsed();
     void dialogAppliesAndReportsErrors();
+    void enterInANumericBoxCountsTheNumber_data();
+    void enterInANumericBoxCountsTheNumber();
     void buttonPageMousePointer_data();
     void buttonPageMousePointer();
     void buttonPageWritesInOrder();
     void calendarPageOnAButton();
     void standardPagesWriteByName();
+    void colourChooserLeavesDialogKeysToTheDialog_data();
+    void colourChooserLeavesDialogKeysToTheDialog();
 };
 
 void tst_PropertyPages::pagesComeFromTheFactory_data()
@@ -223,6 +228,25 @@ void tst_PropertyPages::leavingANumericBox()
         QVERIFY(edit->hasFocus());
         QVERIFY(!p.dirty());
     }
+}
+
+// Tab takes the focus from the refused box into the box it is checked
+// against; the refusal is shown once and the focus comes back.
+void tst_PropertyPages::refusedMinYearTabbedToMaxYear()
+{
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> cal = newCalendar();
+    set(cal.get(), QStringLiteral("calMaxYear"), std::int32_t(2000));
+    OpenPage p(CLSID_pagZVCalendar, {cal.get()});
+    auto *minYear = p.child<QLineEdit>(QStringLiteral("txtMinYear"));
+    minYear->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(minYear, QStringLiteral("2001"));
+    QTest::keyClick(minYear, Qt::Key_Tab);
+    QCOMPARE(dialogs->messages().size(), 1);
+    QVERIFY(minYear->hasFocus());
+    QCOMPARE(minYear->text(), QStringLiteral("1600"));
+    QCOMPARE(p.child<QLineEdit>(QStringLiteral("txtMaxYear"))->text(), QStringLiteral("2000"));
+    QVERIFY(!p.dirty());
 }
 
 void tst_PropertyPages::optionGridWritesItsIndex_data()
@@ -390,6 +414,44 @@ void tst_PropertyPages::dialogAppliesAndReportsErrors()
     QCOMPARE(intOf(cal.get(), QStringLiteral("calMaxYear")), 2000);
 }
 
+void tst_PropertyPages::enterInANumericBoxCountsTheNumber_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1600") << "1600" << true;
+    QTest::newRow("1700") << "1700" << true;
+    QTest::newRow("1599") << "1599" << false;
+}
+
+// Enter in a numeric box presses OK without leaving the box; the number typed
+// is still checked and applied, or refused with the dialog kept open.
+void tst_PropertyPages::enterInANumericBoxCountsTheNumber()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> cal = newCalendar();
+    set(cal.get(), QStringLiteral("calMinYear"), std::int32_t(1650));
+    PropertyDialog dialog(QStringLiteral("ZVCalendar Properties"), {QStringLiteral("pagZVCalendar")},
+                          [](const QString &) { return create<IPropertyPage>(CLSID_pagZVCalendar, IID_IPropertyPage); }, {cal.get()});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *box = dialog.findChild<QLineEdit *>(QStringLiteral("txtMinYear"));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(intOf(cal.get(), QStringLiteral("calMinYear")), accepted ? typed.toInt() : 1650);
+    QCOMPARE(dialogs->messages().size(), accepted ? 0 : 1);
+    if (!accepted) {
+        QCOMPARE(dialogs->messages().first().title, QStringLiteral("Field Error"));
+        QCOMPARE(box->text(), QStringLiteral("1650"));
+        QVERIFY(box->hasFocus());
+    }
+}
+
 void tst_PropertyPages::standardPagesWriteByName()
 {
     ComPtr<IDispatch> cal = newCalendar();
@@ -433,6 +495,34 @@ void tst_PropertyPages::standardPagesWriteByName()
     QVERIFY(picturePage->loadFile(dir.filePath(QStringLiteral("p.png"))));
     QCOMPARE(picture->Apply(nullptr), S_OK);
     QCOMPARE(ByName::get(button.get(), QStringLiteral("Picture")).toPicture()->size(), QSize(20, 10));
+}
+
+void tst_PropertyPages::colourChooserLeavesDialogKeysToTheDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Enter is OK") << int(Qt::Key_Return) << int(QDialog::Accepted);
+}
+
+void tst_PropertyPages::colourChooserLeavesDialogKeysToTheDialog()
+{
+    QFETCH(int, key);
+    QFETCH(int, result);
+    ComPtr<IDispatch> cal = newCalendar();
+    PropertyDialog dialog(QStringLiteral("ZVCalendar Properties"), {QStringLiteral("StandardColor")},
+                          [](const QString &name) { return ComPtr<IPropertyPage>::adopt(PageObject::create(createStandardPage(name))); },
+                          {cal.get()});
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto *chooser = dialog.findChild<QColorDialog *>();
+    QLineEdit *field = chooser->findChild<QLineEdit *>();
+    field->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field, Qt::Key(key));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), result);
+    QVERIFY(!chooser->isHidden());
 }
 
 void tst_PropertyPages::buttonPageMousePointer_data()

@@ -104,8 +104,11 @@ void watchNumber(PropertyPageWidget *page, NumericBox *box, int *stored, std::fu
         }
         Dialogs::instance().messageBox(QStringLiteral("Invalid property value"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
                                        QStringLiteral("Field Error"));
-        box->setFocus(Qt::OtherFocusReason);
+        // The stored number goes back before the focus does: taking the focus
+        // makes the box it went to run its own check, which may compare with
+        // this box (the minimum and maximum year).
         box->setText(QString::number(*stored));
+        box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
     });
 }
