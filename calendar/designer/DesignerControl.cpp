@@ -2,6 +2,8 @@
 
 #include "platform/com/WindowSite.h"
 #include "platform/dates/DateValue.h"
+#include "platform/objects/OleColor.h"
+#include "platform/objects/StdFont.h"
 #include "platform/pages/ByName.h"
 #include "platform/pages/PageObject.h"
 #include "platform/pages/PropertyDialog.h"
@@ -20,6 +22,7 @@ Variant toVariant(const QVariant &v)
         const QDate d = v.toDate();
         return Variant::fromDate(DateValue::fromDate(d.year(), d.month(), d.day()).value_or(0));
     }
+    case QMetaType::QFont: return Variant(StdFont::fromQFont(v.value<QFont>()));
     default: return Variant(std::int32_t(v.toInt()));
     }
 }
@@ -35,6 +38,10 @@ QVariant toQVariant(const Variant &v)
     }
     case VarType::Int16:
     case VarType::Int32: return v.toInt32();
+    case VarType::Font: {
+        const FontRef font = v.toFont();
+        return font ? QVariant(font->toQFont()) : QVariant();
+    }
     default: return {};
     }
 }
@@ -103,6 +110,18 @@ void ZVCalDesignerControl::writeProperty(const QString &name, const QVariant &va
 {
     if (m_dispatch)
         ByName::put(m_dispatch.get(), name, toVariant(value), nullptr);
+}
+
+QColor ZVCalDesignerControl::readColor(const QString &name) const
+{
+    const QVariant value = readProperty(name);
+    return value.isValid() ? OleColor::toQColor(value.toInt()) : QColor();
+}
+
+void ZVCalDesignerControl::writeColor(const QString &name, const QColor &color)
+{
+    if (color.isValid())
+        writeProperty(name, OleColor::fromQColor(color));
 }
 
 bool ZVCalDesignerControl::editProperties()

@@ -2,7 +2,9 @@
 
 #include "zvcal/ZVCal.h"
 
+#include <QColor>
 #include <QDate>
+#include <QFont>
 #include <QWidget>
 
 // A control of libZVCal.so placed on a form: created through the library's
@@ -27,6 +29,21 @@ class ZVCalDesignerControl : public QWidget
     Q_PROPERTY(bool calOutline READ calOutline WRITE setCalOutline)
     Q_PROPERTY(bool calMouseSensitiveDate READ calMouseSensitiveDate WRITE setCalMouseSensitiveDate)
     Q_PROPERTY(bool calShowDropdownMonth READ calShowDropdownMonth WRITE setCalShowDropdownMonth)
+    Q_PROPERTY(QColor calSelectedDayBackColor READ calSelectedDayBackColor WRITE setCalSelectedDayBackColor)
+    Q_PROPERTY(QColor calSelectedDayForeColor READ calSelectedDayForeColor WRITE setCalSelectedDayForeColor)
+    Q_PROPERTY(QColor calCurrentDateBackColor READ calCurrentDateBackColor WRITE setCalCurrentDateBackColor)
+    Q_PROPERTY(QColor calCurrentDateForeColor READ calCurrentDateForeColor WRITE setCalCurrentDateForeColor)
+    Q_PROPERTY(QColor calCurrentMonthBackColor READ calCurrentMonthBackColor WRITE setCalCurrentMonthBackColor)
+    Q_PROPERTY(QColor calCurrentMonthForeColor READ calCurrentMonthForeColor WRITE setCalCurrentMonthForeColor)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsBackColor READ calCurrentMonthWeekendsBackColor WRITE setCalCurrentMonthWeekendsBackColor)
+    Q_PROPERTY(QColor calCurrentMonthWeekendsForeColor READ calCurrentMonthWeekendsForeColor WRITE setCalCurrentMonthWeekendsForeColor)
+    Q_PROPERTY(QColor calPreviousMonthBackColor READ calPreviousMonthBackColor WRITE setCalPreviousMonthBackColor)
+    Q_PROPERTY(QColor calPreviousMonthForeColor READ calPreviousMonthForeColor WRITE setCalPreviousMonthForeColor)
+    Q_PROPERTY(QColor calNextMonthBackColor READ calNextMonthBackColor WRITE setCalNextMonthBackColor)
+    Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor)
+    Q_PROPERTY(QFont calFont READ calFont WRITE setCalFont)
+    Q_PROPERTY(QFont calMonthYearTitleFont READ calMonthYearTitleFont WRITE setCalMonthYearTitleFont)
+    Q_PROPERTY(QFont calScrollArrowsFont READ calScrollArrowsFont WRITE setCalScrollArrowsFont)
 
 public:
     enum FirstDayofWeek { ZORVcalSunday = 1, ZORVcalMonday, ZORVcalTuesday, ZORVcalWednesday, ZORVcalThursday, ZORVcalFriday, ZORVcalSaturday };
@@ -57,6 +74,10 @@ public:
     // Writes by name; a value the control refuses is dropped (the editor then
     // shows the control's value again).
     void writeProperty(const QString &name, const QVariant &value);
+    // Colours cross as 0x00BBGGRR; a system colour reads as what it shows now.
+    QColor readColor(const QString &name) const;
+    void writeColor(const QString &name, const QColor &color);
+    QFont readFont(const QString &name) const { return readProperty(name).value<QFont>(); }
 
     QString calCaption() const { return readProperty(QStringLiteral("calCaption")).toString(); }
     void setCalCaption(const QString &v) { writeProperty(QStringLiteral("calCaption"), v); }
@@ -88,6 +109,36 @@ public:
     void setCalMouseSensitiveDate(bool v) { writeProperty(QStringLiteral("calMouseSensitiveDate"), v); }
     bool calShowDropdownMonth() const { return readProperty(QStringLiteral("calShowDropdownMonth")).toBool(); }
     void setCalShowDropdownMonth(bool v) { writeProperty(QStringLiteral("calShowDropdownMonth"), v); }
+    QColor calSelectedDayBackColor() const { return readColor(QStringLiteral("calSelectedDayBackColor")); }
+    void setCalSelectedDayBackColor(const QColor &v) { writeColor(QStringLiteral("calSelectedDayBackColor"), v); }
+    QColor calSelectedDayForeColor() const { return readColor(QStringLiteral("calSelectedDayForeColor")); }
+    void setCalSelectedDayForeColor(const QColor &v) { writeColor(QStringLiteral("calSelectedDayForeColor"), v); }
+    QColor calCurrentDateBackColor() const { return readColor(QStringLiteral("calCurrentDateBackColor")); }
+    void setCalCurrentDateBackColor(const QColor &v) { writeColor(QStringLiteral("calCurrentDateBackColor"), v); }
+    QColor calCurrentDateForeColor() const { return readColor(QStringLiteral("calCurrentDateForeColor")); }
+    void setCalCurrentDateForeColor(const QColor &v) { writeColor(QStringLiteral("calCurrentDateForeColor"), v); }
+    QColor calCurrentMonthBackColor() const { return readColor(QStringLiteral("calCurrentMonthBackColor")); }
+    void setCalCurrentMonthBackColor(const QColor &v) { writeColor(QStringLiteral("calCurrentMonthBackColor"), v); }
+    QColor calCurrentMonthForeColor() const { return readColor(QStringLiteral("calCurrentMonthForeColor")); }
+    void setCalCurrentMonthForeColor(const QColor &v) { writeColor(QStringLiteral("calCurrentMonthForeColor"), v); }
+    QColor calCurrentMonthWeekendsBackColor() const { return readColor(QStringLiteral("calCurrentMonthWeekendsBackColor")); }
+    void setCalCurrentMonthWeekendsBackColor(const QColor &v) { writeColor(QStringLiteral("calCurrentMonthWeekendsBackColor"), v); }
+    QColor calCurrentMonthWeekendsForeColor() const { return readColor(QStringLiteral("calCurrentMonthWeekendsForeColor")); }
+    void setCalCurrentMonthWeekendsForeColor(const QColor &v) { writeColor(QStringLiteral("calCurrentMonthWeekendsForeColor"), v); }
+    QColor calPreviousMonthBackColor() const { return readColor(QStringLiteral("calPreviousMonthBackColor")); }
+    void setCalPreviousMonthBackColor(const QColor &v) { writeColor(QStringLiteral("calPreviousMonthBackColor"), v); }
+    QColor calPreviousMonthForeColor() const { return readColor(QStringLiteral("calPreviousMonthForeColor")); }
+    void setCalPreviousMonthForeColor(const QColor &v) { writeColor(QStringLiteral("calPreviousMonthForeColor"), v); }
+    QColor calNextMonthBackColor() const { return readColor(QStringLiteral("calNextMonthBackColor")); }
+    void setCalNextMonthBackColor(const QColor &v) { writeColor(QStringLiteral("calNextMonthBackColor"), v); }
+    QColor calNextMonthForeColor() const { return readColor(QStringLiteral("calNextMonthForeColor")); }
+    void setCalNextMonthForeColor(const QColor &v) { writeColor(QStringLiteral("calNextMonthForeColor"), v); }
+    QFont calFont() const { return readFont(QStringLiteral("calFont")); }
+    void setCalFont(const QFont &v) { writeProperty(QStringLiteral("calFont"), v); }
+    QFont calMonthYearTitleFont() const { return readFont(QStringLiteral("calMonthYearTitleFont")); }
+    void setCalMonthYearTitleFont(const QFont &v) { writeProperty(QStringLiteral("calMonthYearTitleFont"), v); }
+    QFont calScrollArrowsFont() const { return readFont(QStringLiteral("calScrollArrowsFont")); }
+    void setCalScrollArrowsFont(const QFont &v) { writeProperty(QStringLiteral("calScrollArrowsFont"), v); }
 
 protected:
     ZVCalDesignerControl(const Guid &clsid, QSize defaultSize, QWidget *parent);
@@ -120,6 +171,9 @@ class ZVCalButton : public ZVCalDesignerControl
     Q_PROPERTY(int BevelWidth READ bevelWidth WRITE setBevelWidth)
     Q_PROPERTY(bool Outline READ outline WRITE setOutline)
     Q_PROPERTY(bool RoundedCorners READ roundedCorners WRITE setRoundedCorners)
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
+    Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QFont Font READ buttonFont WRITE setButtonFont)
 
 public:
     enum AutoSizeMode { ZORVbtnNone, ZORVbtnPictureToButton, ZORVbtnButtonToPicture };
@@ -141,4 +195,12 @@ public:
     void setOutline(bool v) { writeProperty(QStringLiteral("Outline"), v); }
     bool roundedCorners() const { return readProperty(QStringLiteral("RoundedCorners")).toBool(); }
     void setRoundedCorners(bool v) { writeProperty(QStringLiteral("RoundedCorners"), v); }
+    // The control's own Enabled, not the form widget's: the form editor keeps
+    // its widgets enabled while the saved value still reaches the control.
+    bool controlEnabled() const { return readProperty(QStringLiteral("Enabled")).toBool(); }
+    void setControlEnabled(bool v) { writeProperty(QStringLiteral("Enabled"), v); }
+    QColor foreColor() const { return readColor(QStringLiteral("ForeColor")); }
+    void setForeColor(const QColor &v) { writeColor(QStringLiteral("ForeColor"), v); }
+    QFont buttonFont() const { return readFont(QStringLiteral("Font")); }
+    void setButtonFont(const QFont &v) { writeProperty(QStringLiteral("Font"), v); }
 };
