@@ -1,9 +1,32 @@
 // The form editor plugin loaded as the form editor and QUiLoader load it.
 
+#include "calendar/designer/DesignerControl.h"
+#include "platform/objects/StdFont.h"
+#include "platform/pages/ByName.h"
+
 #include <QPluginLoader>
 #include <QUiLoader>
+#include <QtDesigner/QFormBuilder>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtTest>
+
+// Saves a form as the form editor does: only the properties changed on it, and
+// a control is not a container, so the widgets it makes for itself stay out.
+class FormWriter : public QFormBuilder
+{
+public:
+    explicit FormWriter(const QStringList &changed) : m_saved(changed + QStringList {"objectName", "geometry"}) {}
+
+protected:
+    bool checkProperty(QObject *, const QString &name) const override { return m_saved.contains(name); }
+    DomWidget *createDom(QWidget *widget, DomWidget *parent, bool recursive) override
+    {
+        return QFormBuilder::createDom(widget, parent, recursive && !widget->inherits("ZVCalDesignerControl"));
+    }
+
+private:
+    QStringList m_saved;
+};
 
 class tst_DesignerPlugin : public QObject
 {
@@ -12,6 +35,8 @@ class tst_DesignerPlugin : public QObject
 private slots:
     void listsAndCreatesBothControls();
     void formWithBothControlsLoads();
+    void coloursFontsAndEnabledSurviveAFormFile_data();
+    void coloursFontsAndEnabledSurviveAFormFile();
 };
 
 void tst_DesignerPlugin::listsAndCreatesBothControls()
@@ -69,6 +94,96 @@ void tst_DesignerPlugin::formWithBothControlsLoads()
     QCOMPARE(button->property("Caption").toString(), QStringLiteral("Pick"));
     QCOMPARE(button->property("calMaxYear").toInt(), 2100);
     QCOMPARE(button->size(), QSize(36, 36));
+}
+
+void tst_DesignerPlugin::coloursFontsAndEnabledSurviveAFormFile_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("colourProperty");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("oleColour");
+    QTest::addColumn<QString>("fontProperty");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("enabled");
+
+    // 0x00BBGGRR: red in the low byte.
+    QTest::newRow("calendar selected day") << "ZVCalendar" << "calSelectedDayBackColor" << QColor(0x12, 0x34, 0x56) << 0x00563412
+                                           << "calFont" << true << true;
+    QTest::newRow("calendar next month text") << "ZVCalendar" << "calNextMonthForeColor" << QColor(255, 255, 255) << 0x00FFFFFF
+                                              << "calScrollArrowsFont" << false << true;
+    QTest::newRow("button caption") << "ZVCalButton" << "ForeColor" << QColor(0, 0, 0) << 0x00000000 << "Font" << true << false;
+    QTest::newRow("button's calendar") << "ZVCalButton" << "calCurrentDateBackColor" << QColor(0xFF, 0, 0x80) << 0x008000FF
+                                       << "calMonthYearTitleFont" << false << true;
+}
+
+// What the editor saves in a form file is what a form loaded from it gets:
+// set through the editor's properties, saved, loaded, read by name.
+void tst_DesignerPlugin::coloursFontsAndEnabledSurviveAFormFile()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, colourProperty);
+    QFETCH(QColor, colour);
+    QFETCH(int, oleColour);
+    QFETCH(QString, fontProperty);
+    QFETCH(bool, bold);
+    QFETCH(bool, enabled);
+
+    QPluginLoader plugin(QStringLiteral(ZVCAL_DESIGNER_PLUGIN));
+    auto *collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(plugin.instance());
+    QVERIFY2(collection, qPrintable(plugin.errorString()));
+    QWidget form;
+    form.setObjectName(QStringLiteral("Form"));
+    QWidget *control = nullptr;
+    for (QDesignerCustomWidgetInterface *w : collection->customWidgets())
+        if (w->name() == className)
+            control = w->createWidget(&form);
+    QVERIFY(control);
+    control->setObjectName(QStringLiteral("control"));
+
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSize(14);
+    font.setBold(bold);
+    font.setItalic(!bold);
+    QVERIFY(control->setProperty(qPrintable(colourProperty), colour));
+    QVERIFY(control->setProperty(qPrintable(fontProperty), font));
+    QStringList changed {colourProperty, fontProperty};
+    if (className == QLatin1String("ZVCalButton")) {
+        QVERIFY(control->setProperty("Enabled", enabled));
+        changed << QStringLiteral("Enabled");
+    }
+
+    // The control itself holds what was set, on the form and after loading.
+    const auto checkByName = [&](ZVCalDesignerControl *c) {
+        QCOMPARE(ByName::get(c->dispatch(), colourProperty).toInt32(), oleColour);
+        const FontRef saved = ByName::get(c->dispatch(), fontProperty).toFont();
+        QVERIFY(saved);
+        QCOMPARE(saved->name(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(saved->size(), 14.0);
+        QCOMPARE(saved->weight(), bold ? 700 : 400);
+        QCOMPARE(saved->italic(), !bold);
+        if (className == QLatin1String("ZVCalButton"))
+            QCOMPARE(ByName::get(c->dispatch(), QStringLiteral("Enabled")).toBool(), enabled);
+    };
+    checkByName(static_cast<ZVCalDesignerControl *>(control));
+    if (QTest::currentTestFailed())
+        return;
+
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    FormWriter(changed).save(&file, &form);
+    file.close();
+
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(ZVCAL_DESIGNER_PLUGIN)).absolutePath());
+    file.open(QIODevice::ReadOnly);
+    std::unique_ptr<QWidget> loaded(loader.load(&file));
+    QVERIFY2(loaded, qPrintable(loader.errorString()));
+    auto *again = static_cast<ZVCalDesignerControl *>(loaded->findChild<QWidget *>(QStringLiteral("control")));
+    QVERIFY(again && again->dispatch());
+    QCOMPARE(again->metaObject()->className(), qPrintable(className));
+
+    checkByName(again);
 }
 
 QTEST_MAIN(tst_DesignerPlugin)
