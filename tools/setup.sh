@@ -2,7 +2,7 @@
 # configures a build folder and builds in it.
 # Sourced, not run: it reports failure through its return status.
 
-jotwell_packages="cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev fonts-urw-base35 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file"
+jotwell_packages="cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev fonts-urw-base35 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file ccache"
 
 jotwell_install_missing() {
     local missing=""
@@ -25,5 +25,8 @@ jotwell_install_missing() {
 jotwell_configure() {
     local dir="$1"; shift
     [ -f "$dir/build.ninja" ] && return 0
-    cmake -S "$JOTWELL_ROOT" -B "$dir" -G Ninja "$@"
+    # ccache keeps a fresh clone or a second work tree from compiling unchanged files again;
+    # paths relative to the tree's root let trees in other folders share its entries.
+    cmake -S "$JOTWELL_ROOT" -B "$dir" -G Ninja \
+        "-DCMAKE_CXX_COMPILER_LAUNCHER=env;CCACHE_BASEDIR=$JOTWELL_ROOT;CCACHE_NOHASHDIR=1;ccache" "$@"
 }
