@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The program's version record: the one place its title, numbers and
@@ -19,7 +20,7 @@ inline QString title()
 
 inline QString description()
 {
-    return QStringLiteral("A Simple Note and Alarm Utility.");
+    return QCoreApplication::translate("Version", "A Simple Note and Alarm Utility.");
 }
 
 // "1.0.17": major, minor and revision in decimal, without leading zeros.

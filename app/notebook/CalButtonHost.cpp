@@ -4,6 +4,7 @@
 #include "platform/com/WindowSite.h"
 #include "platform/objects/TextPropertyBag.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -59,13 +60,13 @@ bool CalButtonHost::create(QWidget *parent, const QString &settingsPath, std::fu
     if (SUCCEEDED(hr))
         hr = factory->CreateInstance(nullptr, zvcal::IID__ZVCalButton, m_button.putVoid());
     if (FAILED(hr)) {
-        *error = QStringLiteral("The calendar button cannot be created (%1).").arg(hresultText(hr));
+        *error = QCoreApplication::translate("CalButtonHost", "The calendar button cannot be created (%1).").arg(hresultText(hr));
         return false;
     }
     auto control = m_button.query<IControl>(IID_IControl);
     m_events = m_button.query<IEventSource>(IID_IEventSource);
     if (!control || !m_events) {
-        *error = QStringLiteral("The calendar button is not a control.");
+        *error = QCoreApplication::translate("CalButtonHost", "The calendar button is not a control.");
         release();
         return false;
     }
@@ -79,12 +80,12 @@ bool CalButtonHost::create(QWidget *parent, const QString &settingsPath, std::fu
         TextPropertyBag bag = TextPropertyBag::fromFile(settingsPath);
         ExcepInfo excep;
         if (FAILED(control->ReadProperties(bag, &excep))) {
-            *error = QStringLiteral("The calendar button's settings cannot be loaded: %1").arg(excep.description);
+            *error = QCoreApplication::translate("CalButtonHost", "The calendar button's settings cannot be loaded: %1").arg(excep.description);
             release();
             return false;
         }
     } catch (const PropertyBagError &e) {
-        *error = QStringLiteral("The calendar button's settings cannot be loaded: %1").arg(e.text());
+        *error = QCoreApplication::translate("CalButtonHost", "The calendar button's settings cannot be loaded: %1").arg(e.text());
         release();
         return false;
     }

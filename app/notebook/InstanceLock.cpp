@@ -3,6 +3,7 @@
 #include "platform/files/FileOps.h"
 #include "platform/files/LinkTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,7 +44,7 @@ bool InstanceLock::acquire()
     FileOps &ops = FileOps::instance();
     const int fd = ops.open(FileOps::encodePath(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        m_lastError = QStringLiteral("The lock file Notes.lck could not be opened: %1.").arg(FileOps::errorText(errno));
+        m_lastError = QCoreApplication::translate("InstanceLock", "The lock file Notes.lck could not be opened: %1.").arg(FileOps::errorText(errno));
         return false;
     }
     // flock belongs to this open file, so a second lock fails even within one process.
@@ -52,8 +53,8 @@ bool InstanceLock::acquire()
         ops.close(fd);
         m_heldByAnother = error == EWOULDBLOCK;
         m_lastError = m_heldByAnother
-            ? QStringLiteral("Another Jotwell is already working with the notes in this folder.")
-            : QStringLiteral("The lock file Notes.lck could not be locked: %1.").arg(FileOps::errorText(error));
+            ? QCoreApplication::translate("InstanceLock", "Another Jotwell is already working with the notes in this folder.")
+            : QCoreApplication::translate("InstanceLock", "The lock file Notes.lck could not be locked: %1.").arg(FileOps::errorText(error));
         return false;
     }
     m_fd = fd;

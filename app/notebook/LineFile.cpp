@@ -4,6 +4,7 @@
 #include "platform/text/FixedText.h"
 #include "platform/files/SafeReplace.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -55,22 +56,22 @@ bool read(const QString &path, QStringList &lines, QString *error)
     if (fd < 0) {
         if (errno == ENOENT)
             return true;
-        return failed(error, QStringLiteral("%1 could not be opened: %2.").arg(name, FileOps::errorText(errno)));
+        return failed(error, QCoreApplication::translate("LineFile", "%1 could not be opened: %2.").arg(name, FileOps::errorText(errno)));
     }
     struct stat status;
     QString problem;
     QByteArray data;
     if (ops.fstat(fd, &status) != 0) {
-        problem = QStringLiteral("%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
+        problem = QCoreApplication::translate("LineFile", "%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
     } else if (!S_ISREG(status.st_mode)) {
-        problem = QStringLiteral("%1 is not a regular file.").arg(name);
+        problem = QCoreApplication::translate("LineFile", "%1 is not a regular file.").arg(name);
     } else if (status.st_size > MaxBytes) {
-        problem = QStringLiteral("%1 is too large to be a list of names.").arg(name);
+        problem = QCoreApplication::translate("LineFile", "%1 is too large to be a list of names.").arg(name);
     } else {
         data.resize(status.st_size);
         const qint64 got = FileOps::preadFull(fd, data.data(), data.size(), 0);
         if (got < 0)
-            problem = QStringLiteral("%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
+            problem = QCoreApplication::translate("LineFile", "%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
         else
             data.resize(got);
     }

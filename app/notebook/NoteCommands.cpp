@@ -57,7 +57,7 @@ void frmJotwell::cmdDelete_Click()
 
 void frmJotwell::cmdSearch_Click()
 {
-    const QString answer = Dialogs::instance().inputBox(tr("Search For: "), QStringLiteral("SEARCH")).toUpper();
+    const QString answer = Dialogs::instance().inputBox(tr("Search For: "), tr("SEARCH")).toUpper();
     const ContactSearch::Result found = ContactSearch::find(*m_store, answer);
     if (!found.ok) {
         showNoteError(found.error);

@@ -4,6 +4,7 @@
 #include "platform/files/LinkTarget.h"
 #include "platform/files/SafeReplace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -103,22 +104,22 @@ bool RecordStore::openAndCount()
         created = fd >= 0;
     }
     if (fd < 0)
-        return fail(QStringLiteral("Notes.dat could not be opened"), errno);
+        return fail(QCoreApplication::translate("RecordStore", "Notes.dat could not be opened"), errno);
     struct stat status;
     if (ops.fstat(fd, &status) != 0) {
         const int error = errno;
         ops.close(fd);
-        return fail(QStringLiteral("Notes.dat could not be opened"), error);
+        return fail(QCoreApplication::translate("RecordStore", "Notes.dat could not be opened"), error);
     }
     if (!S_ISREG(status.st_mode)) {
         ops.close(fd);
-        m_lastError = QStringLiteral("Notes.dat is not a regular file.");
+        m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat is not a regular file.");
         return false;
     }
     const qint64 count = countRecords(status.st_size);
     if (count > MaxRecords) {
         ops.close(fd);
-        m_lastError = QStringLiteral("Notes.dat holds %1 notes, more than Jotwell can count (at most %2). "
+        m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat holds %1 notes, more than Jotwell can count (at most %2). "
                                      "Jotwell leaves the file as it is.")
                           .arg(count)
                           .arg(MaxRecords);
@@ -128,7 +129,7 @@ bool RecordStore::openAndCount()
     if (created && !FileOps::syncDirectory(QFileInfo(m_path).absolutePath())) {
         const int error = errno;
         ops.close(fd);
-        return fail(QStringLiteral("Notes.dat was created, but its folder could not be flushed to the disk"), error);
+        return fail(QCoreApplication::translate("RecordStore", "Notes.dat was created, but its folder could not be flushed to the disk"), error);
     }
     const qint64 whole = Length * count;
     if (whole != status.st_size && !makeWhole(fd, status.st_size, whole)) {
@@ -150,11 +151,11 @@ bool RecordStore::makeWhole(int fd, qint64 size, qint64 whole)
         QByteArray fragment(size - whole, Qt::Uninitialized);
         const qint64 got = FileOps::preadFull(fd, fragment.data(), fragment.size(), whole);
         if (got != fragment.size())
-            return fail(QStringLiteral("Notes.dat could not be read"), got < 0 ? errno : EIO);
+            return fail(QCoreApplication::translate("RecordStore", "Notes.dat could not be read"), got < 0 ? errno : EIO);
         aside = freeFragmentPath(m_path);
         QString error;
         if (!SafeReplace::writeFile(aside, fragment, &error)) {
-            m_lastError = QStringLiteral("Notes.dat ends in %1 bytes that make no whole note, and they could not be "
+            m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat ends in %1 bytes that make no whole note, and they could not be "
                                          "kept aside in %2. %3 Notes.dat was left as it is.")
                               .arg(size - whole)
                               .arg(QFileInfo(aside).fileName(), error);
@@ -163,9 +164,9 @@ bool RecordStore::makeWhole(int fd, qint64 size, qint64 whole)
     }
     // The bytes cut off are safe in the file aside by now.
     if (ops.ftruncate(fd, off_t(whole)) != 0 || ops.fdatasync(fd) != 0)
-        return fail(QStringLiteral("Notes.dat could not be made a file of whole notes"), errno);
+        return fail(QCoreApplication::translate("RecordStore", "Notes.dat could not be made a file of whole notes"), errno);
     if (!aside.isEmpty()) {
-        m_notice = QStringLiteral("Notes.dat ended in %1 bytes that make no whole note. They were moved into the "
+        m_notice = QCoreApplication::translate("RecordStore", "Notes.dat ended in %1 bytes that make no whole note. They were moved into the "
                                   "file %2 beside it, so that nothing is lost, and Notes.dat now holds whole notes "
                                   "only.")
                        .arg(size - whole)
@@ -184,7 +185,7 @@ bool RecordStore::ensureCached(qint64 offset)
     dropCache();
     const qint64 got = FileOps::preadFull(m_fd, m_cache.data(), std::min(CacheBytes, m_size - offset), offset);
     if (got < 0)
-        return fail(QStringLiteral("Notes.dat could not be read"), errno);
+        return fail(QCoreApplication::translate("RecordStore", "Notes.dat could not be read"), errno);
     m_cacheOffset = offset;
     m_cacheLength = got;
     return true;
@@ -195,7 +196,7 @@ bool RecordStore::peekUncached(int k, const char *&bytes)
     bytes = nullptr;
     m_lastError.clear();
     if (m_fd < 0) {
-        m_lastError = QStringLiteral("Notes.dat is not open.");
+        m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat is not open.");
         return false;
     }
     if (k < 1)
@@ -253,7 +254,7 @@ bool RecordStore::failWrite(const QString &what, int error, qint64 offset, const
 {
     fail(what, error);
     if (!restoreAfterFailedWrite(offset, before, oldSize)) {
-        m_lastError += QStringLiteral("\nPutting back what Notes.dat held there failed as well, so note %1 in the "
+        m_lastError += QCoreApplication::translate("RecordStore", "\nPutting back what Notes.dat held there failed as well, so note %1 in the "
                                       "file may now be partly the new note and partly the old one.")
                            .arg(offset / Length + 1);
     }
@@ -264,11 +265,11 @@ bool RecordStore::writeRecord(int k)
 {
     m_lastError.clear();
     if (m_fd < 0) {
-        m_lastError = QStringLiteral("Notes.dat is not open.");
+        m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat is not open.");
         return false;
     }
     if (k < 1) {
-        m_lastError = QStringLiteral("There is no note number %1.").arg(k);
+        m_lastError = QCoreApplication::translate("RecordStore", "There is no note number %1.").arg(k);
         return false;
     }
     dropCache();
@@ -282,17 +283,17 @@ bool RecordStore::writeRecord(int k)
         before.resize(std::min(Length, m_size - offset));
         const qint64 got = FileOps::preadFull(m_fd, before.data(), before.size(), offset);
         if (got < 0)
-            return fail(QStringLiteral("The note could not be saved, Notes.dat could not be read"), errno);
+            return fail(QCoreApplication::translate("RecordStore", "The note could not be saved, Notes.dat could not be read"), errno);
         before.resize(got);
     }
 
     if (!FileOps::pwriteAll(m_fd, bytes.constData(), Length, offset))
-        return failWrite(QStringLiteral("The note could not be saved to Notes.dat"), errno, offset, before, oldSize);
+        return failWrite(QCoreApplication::translate("RecordStore", "The note could not be saved to Notes.dat"), errno, offset, before, oldSize);
     // Only the data and the length need to reach the disk, which keeps Save
     // quick. A note that may not have reached it is taken back, so that a
     // failure always means the file as it was.
     if (FileOps::instance().fdatasync(m_fd) != 0)
-        return failWrite(QStringLiteral("The note could not be saved to the disk"), errno, offset, before, oldSize);
+        return failWrite(QCoreApplication::translate("RecordStore", "The note could not be saved to the disk"), errno, offset, before, oldSize);
     m_size = std::max(m_size, offset + Length);
     return true;
 }
@@ -301,11 +302,11 @@ bool RecordStore::deleteRecord(int k)
 {
     m_lastError.clear();
     if (m_fd < 0) {
-        m_lastError = QStringLiteral("Notes.dat is not open.");
+        m_lastError = QCoreApplication::translate("RecordStore", "Notes.dat is not open.");
         return false;
     }
     if (k < 1 || k > RecordCount) {
-        m_lastError = QStringLiteral("There is no note number %1 to delete.").arg(k);
+        m_lastError = QCoreApplication::translate("RecordStore", "There is no note number %1 to delete.").arg(k);
         return false;
     }
     const qint64 offset = recordOffset(k);
@@ -315,14 +316,14 @@ bool RecordStore::deleteRecord(int k)
         FileOps &ops = FileOps::instance();
         struct stat status;
         if (ops.fstat(m_fd, &status) != 0)
-            return fail(QStringLiteral("The note could not be deleted, Notes.dat could not be examined"), errno);
+            return fail(QCoreApplication::translate("RecordStore", "The note could not be deleted, Notes.dat could not be examined"), errno);
         const qint64 cut = std::min(Length, m_size - offset);
         const qint64 size = status.st_size;
 
         QString error;
         const int temp = SafeReplace::createTemp(tempPath(), status.st_mode & 0777, &error);
         if (temp < 0) {
-            m_lastError = QStringLiteral("The note could not be deleted. %1").arg(error);
+            m_lastError = QCoreApplication::translate("RecordStore", "The note could not be deleted. %1").arg(error);
             return false;
         }
 
@@ -337,12 +338,12 @@ bool RecordStore::deleteRecord(int k)
                 const qint64 got = FileOps::preadFull(m_fd, buffer.data(), std::min(CopyBytes, range[1] - from), from);
                 if (got <= 0) {
                     // Shorter than measured a moment ago: someone else cut it.
-                    what = QStringLiteral("Notes.dat could not be read");
+                    what = QCoreApplication::translate("RecordStore", "Notes.dat could not be read");
                     failure = got < 0 ? errno : EIO;
                     break;
                 }
                 if (!FileOps::pwriteAll(temp, buffer.constData(), got, to)) {
-                    what = QStringLiteral("Notes.tmp could not be written");
+                    what = QCoreApplication::translate("RecordStore", "Notes.tmp could not be written");
                     failure = errno;
                     break;
                 }
@@ -351,18 +352,18 @@ bool RecordStore::deleteRecord(int k)
             }
         }
         if (what.isEmpty() && ops.fsync(temp) != 0) {
-            what = QStringLiteral("Notes.tmp could not be flushed to the disk");
+            what = QCoreApplication::translate("RecordStore", "Notes.tmp could not be flushed to the disk");
             failure = errno;
         }
         const QByteArray tempName = FileOps::encodePath(tempPath());
         if (what.isEmpty() && ops.rename(tempName.constData(), FileOps::encodePath(notesPath()).constData()) != 0) {
-            what = QStringLiteral("Notes.tmp could not be renamed to Notes.dat");
+            what = QCoreApplication::translate("RecordStore", "Notes.tmp could not be renamed to Notes.dat");
             failure = errno;
         }
         if (!what.isEmpty()) {
             ops.close(temp);
             ops.unlink(tempName.constData());
-            return fail(QStringLiteral("The note could not be deleted, %1").arg(what), failure);
+            return fail(QCoreApplication::translate("RecordStore", "The note could not be deleted, %1").arg(what), failure);
         }
 
         // The file written is the file renamed: its handle becomes the note file's,
@@ -379,6 +380,6 @@ bool RecordStore::deleteRecord(int k)
 
     // The note is gone from the file either way; only the rename's durability is in doubt.
     if (rewrite && !FileOps::syncDirectory(QFileInfo(notesPath()).absolutePath()))
-        fail(QStringLiteral("The note was deleted, but the folder of Notes.dat could not be flushed to the disk"), errno);
+        fail(QCoreApplication::translate("RecordStore", "The note was deleted, but the folder of Notes.dat could not be flushed to the disk"), errno);
     return true;
 }

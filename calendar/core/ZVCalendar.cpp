@@ -29,7 +29,8 @@ QFont designFont(bool bold)
 }
 
 const char *const ArrowCaptions[4] = {"<<", "<", ">", ">>"};
-const char *const ArrowNames[4] = {"Previous year", "Previous month", "Next month", "Next year"};
+const char *const ArrowNames[4] = {QT_TRANSLATE_NOOP("ZVCalendar", "Previous year"), QT_TRANSLATE_NOOP("ZVCalendar", "Previous month"),
+                                   QT_TRANSLATE_NOOP("ZVCalendar", "Next month"), QT_TRANSLATE_NOOP("ZVCalendar", "Next year")};
 const Step ArrowSteps[4] = {Step::PreviousYear, Step::PreviousMonth, Step::NextMonth, Step::NextYear};
 
 } // namespace
@@ -78,7 +79,7 @@ void ZVCalendar::Private::createChildren()
         auto *b = new SSCommand(Picture1);
         b->setObjectName(QStringLiteral("cmdButton_%1").arg(i));
         b->setCaption(QString::fromLatin1(ArrowCaptions[i]));
-        b->setAccessibleName(QString::fromLatin1(ArrowNames[i]));
+        b->setAccessibleName(QCoreApplication::translate("ZVCalendar", ArrowNames[i]));
         b->setMouseTracking(true);
         cmdButton[i] = b;
     }
@@ -283,9 +284,9 @@ void ZVCalendar::Private::layoutPass()
 
 void ZVCalendar::Private::showLimitMessage(bool isMaximum)
 {
-    const QString text = QString::fromLatin1(isMaximum ? "Maximum" : "Minimum")
-                         + QStringLiteral(" Calendar Date Setting Reached.");
-    Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QStringLiteral("Calendar"));
+    const QString text = isMaximum ? QCoreApplication::translate("ZVCalendar", "Maximum Calendar Date Setting Reached.")
+                                   : QCoreApplication::translate("ZVCalendar", "Minimum Calendar Date Setting Reached.");
+    Dialogs::instance().messageBox(text, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, QCoreApplication::translate("ZVCalendar", "Calendar"));
 }
 
 void ZVCalendar::Private::step(Step which)

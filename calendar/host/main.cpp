@@ -184,7 +184,7 @@ int main(int argc, char **argv)
     window.show();
     if (parser.isSet(pagesOption))
         QTimer::singleShot(0, &window, [&host, &window] {
-            PropertyDialog dialog(QStringLiteral("%1 Properties").arg(host.className()), host.propertyPages(),
+            PropertyDialog dialog(QCoreApplication::translate("PropertyDialog", "%1 Properties").arg(host.className()), host.propertyPages(),
                                   [&host](const QString &name) { return host.createPage(name); }, {host.dispatch()}, &window);
             dialog.exec();
         });

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -102,8 +103,8 @@ void watchNumber(PropertyPageWidget *page, NumericBox *box, int *stored, std::fu
             }
             return;
         }
-        Dialogs::instance().messageBox(QStringLiteral("Invalid property value"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
-                                       QStringLiteral("Field Error"));
+        Dialogs::instance().messageBox(QCoreApplication::translate("PageParts", "Invalid property value"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
+                                       QCoreApplication::translate("PageParts", "Field Error"));
         // The stored number goes back before the focus does: taking the focus
         // makes the box it went to run its own check, which may compare with
         // this box (the minimum and maximum year).

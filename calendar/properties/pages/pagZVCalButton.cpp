@@ -23,7 +23,7 @@ int itemValue(const QComboBox *list)
 
 } // namespace
 
-pagZVCalButton::pagZVCalButton(QWidget *parent) : PropertyPageWidget(QStringLiteral("Button"), QSize(5790, 4410), parent)
+pagZVCalButton::pagZVCalButton(QWidget *parent) : PropertyPageWidget(tr("Button"), QSize(5790, 4410), parent)
 {
     setObjectName(QStringLiteral("pagZVCalButton"));
     usePageFont(this);
@@ -61,14 +61,14 @@ void pagZVCalButton::Initialize()
 {
     // Filling a list is not the user choosing an item.
     const QSignalBlocker blockAutoSize(cbxAutoSize), blockFont3D(cbxFont3D), blockPointer(cbxMousePointer);
-    cbxAutoSize->addItems({QStringLiteral("0 - None"), QStringLiteral("1 - Picture To Button"), QStringLiteral("2 - Button To Picture")});
-    cbxFont3D->addItems({QStringLiteral("0 - None"), QStringLiteral("1 - Raised w/ Light Shading"), QStringLiteral("2 - Raised w/ Heavy Shading"),
-                         QStringLiteral("3 - Inset w/ Light Shading"), QStringLiteral("4 - Inset w/ Heavy Shading")});
-    cbxMousePointer->addItems({QStringLiteral("0 - Default"), QStringLiteral("1 - Arrow"), QStringLiteral("2 - Cross"), QStringLiteral("3 - IBeam"),
-                               QStringLiteral("4 - Icon"), QStringLiteral("5 - Size"), QStringLiteral("6 - Size NE SW"), QStringLiteral("7 - Size N S"),
-                               QStringLiteral("8 - Size NW SE"), QStringLiteral("9 - Size W E"), QStringLiteral("10 - UpArrow"),
-                               QStringLiteral("11 - HourGlass"), QStringLiteral("12 - No Drop"), QStringLiteral("13 - Arrow And HourGlass"),
-                               QStringLiteral("14 - Arrow And Question"), QStringLiteral("15 - Size All"), QStringLiteral("99 - Custom")});
+    cbxAutoSize->addItems({tr("0 - None"), tr("1 - Picture To Button"), tr("2 - Button To Picture")});
+    cbxFont3D->addItems({tr("0 - None"), tr("1 - Raised w/ Light Shading"), tr("2 - Raised w/ Heavy Shading"),
+                         tr("3 - Inset w/ Light Shading"), tr("4 - Inset w/ Heavy Shading")});
+    cbxMousePointer->addItems({tr("0 - Default"), tr("1 - Arrow"), tr("2 - Cross"), tr("3 - IBeam"),
+                               tr("4 - Icon"), tr("5 - Size"), tr("6 - Size NE SW"), tr("7 - Size N S"),
+                               tr("8 - Size NW SE"), tr("9 - Size W E"), tr("10 - UpArrow"),
+                               tr("11 - HourGlass"), tr("12 - No Drop"), tr("13 - Arrow And HourGlass"),
+                               tr("14 - Arrow And Question"), tr("15 - Size All"), tr("99 - Custom")});
     setChanged(false);
 }
 

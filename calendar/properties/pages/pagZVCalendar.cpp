@@ -30,7 +30,7 @@ void select(const QList<QRadioButton *> &group, int index)
 
 } // namespace
 
-pagZVCalendar::pagZVCalendar(QWidget *parent) : PropertyPageWidget(QStringLiteral("Calendar"), QSize(5775, 4515), parent)
+pagZVCalendar::pagZVCalendar(QWidget *parent) : PropertyPageWidget(tr("Calendar"), QSize(5775, 4515), parent)
 {
     setObjectName(QStringLiteral("pagZVCalendar"));
     usePageFont(this);
@@ -57,17 +57,17 @@ pagZVCalendar::pagZVCalendar(QWidget *parent) : PropertyPageWidget(QStringLitera
     label(fra, "lblHeight", QStringLiteral("calHeight"), twips(1680, 3540, 915, 315));
     txtHeight = numericBox(fra, "txtHeight", twips(1680, 3780, 915, 330));
 
-    QGroupBox *fraTitles = frame(fra, "fraTitles", QStringLiteral("Titles"), twips(2820, 300, 2655, 1515));
-    QGroupBox *fraMonthTitle = frame(fraTitles, "fraMonthTitle", QStringLiteral("Month"), twips(120, 180, 1155, 1155));
-    QGroupBox *fraDayTitle = frame(fraTitles, "fraDayTitle", QStringLiteral("Days"), twips(1380, 180, 1125, 1155));
-    const QStringList monthCaptions {QStringLiteral("Jan"), QStringLiteral("January")};
+    QGroupBox *fraTitles = frame(fra, "fraTitles", tr("Titles"), twips(2820, 300, 2655, 1515));
+    QGroupBox *fraMonthTitle = frame(fraTitles, "fraMonthTitle", tr("Month"), twips(120, 180, 1155, 1155));
+    QGroupBox *fraDayTitle = frame(fraTitles, "fraDayTitle", tr("Days"), twips(1380, 180, 1125, 1155));
+    const QStringList monthCaptions {tr("Jan"), tr("January")};
     for (int i = 0; i < monthCaptions.size(); ++i) {
         auto *opt = new QRadioButton(monthCaptions.at(i), fraMonthTitle);
         opt->setObjectName(QStringLiteral("optMonthTitle_%1").arg(i));
         opt->setGeometry(twips(120, 240 + 300 * i, 1155 - 180, 255));
         optMonthTitle.append(opt);
     }
-    const QStringList dayCaptions {QStringLiteral("M"), QStringLiteral("Mon"), QStringLiteral("Monday")};
+    const QStringList dayCaptions {tr("M"), tr("Mon"), tr("Monday")};
     for (int i = 0; i < dayCaptions.size(); ++i) {
         auto *opt = new QRadioButton(dayCaptions.at(i), fraDayTitle);
         opt->setObjectName(QStringLiteral("optDayTitle_%1").arg(i));
@@ -75,9 +75,9 @@ pagZVCalendar::pagZVCalendar(QWidget *parent) : PropertyPageWidget(QStringLitera
         optDayTitle.append(opt);
     }
 
-    QGroupBox *fraAlignment = frame(fra, "fraAlignment", QStringLiteral("Alignment"), twips(2820, 1860, 2655, 1515));
-    optAlignmentDay = optionGrid(frame(fraAlignment, "fraAlignmentDays", QStringLiteral("Days"), twips(120, 180, 1155, 1155)), "optAlignmentDay");
-    optAlignmentNum = optionGrid(frame(fraAlignment, "fraAlignmentNum", QStringLiteral("Numbers"), twips(1380, 180, 1125, 1155)), "optAlignmentNum");
+    QGroupBox *fraAlignment = frame(fra, "fraAlignment", tr("Alignment"), twips(2820, 1860, 2655, 1515));
+    optAlignmentDay = optionGrid(frame(fraAlignment, "fraAlignmentDays", tr("Days"), twips(120, 180, 1155, 1155)), "optAlignmentDay");
+    optAlignmentNum = optionGrid(frame(fraAlignment, "fraAlignmentNum", tr("Numbers"), twips(1380, 180, 1125, 1155)), "optAlignmentNum");
 
     chkOutline = checkBox(fra, "chkOutline", QStringLiteral("calOutline"), twips(2940, 3420, 1035, 255));
     chkShowTitleBar = checkBox(fra, "chkShowTitleBar", QStringLiteral("calShowTitleBar"), twips(2940, 3660, 1695, 255));
