@@ -3,6 +3,7 @@
 #include "notebook/frmJotwell.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/startup/CommandLine.h"
+#include "startup/AppTranslations.h"
 #include "startup/Autostart.h"
 #include "startup/DesktopSession.h"
 #include "startup/LaunchOptions.h"
@@ -63,6 +64,7 @@ int main(int argc, char **argv)
     const std::unique_ptr<QApplication> app = DesktopSession::open(QStringLiteral("Jotwell"), argc, argv);
     // Lets the desktop match the windows with the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("jotwell"));
+    AppTranslations::install();
 
     // The data files live in the chosen folder, which is also the current one.
     const QString folder = request.folder;

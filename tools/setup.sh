@@ -2,7 +2,7 @@
 # configures a build folder and builds in it.
 # Sourced, not run: it reports failure through its return status.
 
-jotwell_packages="cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev fonts-urw-base35 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file ccache"
+jotwell_packages="cmake ninja-build g++ qt6-base-dev qt6-tools-dev libgl-dev fonts-urw-base35 fonts-dejavu-core desktop-file-utils appstream dpkg-dev file ccache qt6-l10n-tools qt6-translations-l10n"
 
 jotwell_install_missing() {
     local missing=""

@@ -1,6 +1,7 @@
 #include "properties/LibraryClasses.h"
 
 #include "platform/pages/PageObject.h"
+#include "properties/LibraryTranslations.h"
 #include "properties/ZVCalButtonObject.h"
 #include "properties/ZVCalendarObject.h"
 #include "properties/pages/pagZVCalButton.h"
@@ -13,21 +14,25 @@ namespace {
 
 IUnknown *createCalendar()
 {
+    installLibraryTranslations();
     return static_cast<_ZVCalendar *>(ZVCalendarObject::create());
 }
 
 IUnknown *createCalButton()
 {
+    installLibraryTranslations();
     return static_cast<_ZVCalButton *>(ZVCalButtonObject::create());
 }
 
 IUnknown *createCalendarPage()
 {
+    installLibraryTranslations();
     return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalendar, IID__pagZVCalendar));
 }
 
 IUnknown *createButtonPage()
 {
+    installLibraryTranslations();
     return static_cast<IPropertyPage *>(PageObject::create(new pagZVCalButton, IID__pagZVCalButton));
 }
 
