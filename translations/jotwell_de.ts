@@ -270,7 +270,7 @@ Die Kategorienliste wird beim Beenden von Jotwell nicht gespeichert, damit die D
     </message>
     <message>
         <source>Keep track of your reminders, no matter what program you are using.</source>
-        <translation>Behalten Sie Ihre Erinnerungen im Blick, egal mit welchem Programm Sie arbeiten.</translation>
+        <translation>Behalten Sie Ihre Erinnerungen im Blick, in jedem Programm.</translation>
     </message>
     <message>
         <source>&amp;Information:</source>
@@ -382,7 +382,7 @@ Die Kategorienliste wird beim Beenden von Jotwell nicht gespeichert, damit die D
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über</translation>
+        <translation>&amp;Über Jotwell</translation>
     </message>
     <message>
         <source>You have to: </source>
