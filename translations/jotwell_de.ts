@@ -485,7 +485,7 @@ Die Kategorienliste wird beim Beenden von Jotwell nicht gespeichert, damit die D
     </message>
     <message>
         <source>&amp;Add to list</source>
-        <translation>Zur &amp;Liste hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Select name to use:</source>

@@ -35,6 +35,13 @@ foreach(f bin/jotwell bin/zvcal-host
   endif()
 endforeach()
 
+# The catalogs of the languages the program and the library speak besides English.
+foreach(f share/jotwell/translations/jotwell_de.qm share/zvcal/translations/zvcal_de.qm)
+  if(NOT EXISTS ${root}/${f})
+    message(FATAL_ERROR "missing translation: ${f}")
+  endif()
+endforeach()
+
 # The desktop entry starts the installed program in the session's notes folder.
 file(STRINGS ${root}/share/applications/jotwell.desktop exec REGEX "^Exec=")
 if(NOT exec STREQUAL "Exec=${PREFIX}/bin/jotwell --data-folder")
