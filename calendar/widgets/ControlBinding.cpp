@@ -59,8 +59,12 @@ ControlBinding::ControlBinding(const Guid &clsid, QWidget *host, RefusalHandler 
     m_control->SetSite(m_site.get());
     m_control->InitProperties();
     m_control->GetWidget(&m_widget);
-    if (m_widget)
+    if (m_widget) {
         m_widget->setGeometry(host->rect());
+        // Focus given to the host, or a Tab onto it, goes to the control.
+        host->setFocusProxy(m_widget);
+        host->setFocusPolicy(m_widget->focusPolicy());
+    }
     m_events = m_dispatch.query<IEventSource>(IID_IEventSource);
     host->installEventFilter(this);
     syncHost();
@@ -252,6 +256,22 @@ bool ControlBinding::eventFilter(QObject *watched, QEvent *event)
             // control's widgets anyway.
             if (boolean(QStringLiteral("Enabled")) == m_host->testAttribute(Qt::WA_ForceDisabled))
                 put(QStringLiteral("Enabled"), Variant(!m_host->testAttribute(Qt::WA_ForceDisabled)));
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // A key sent to the host itself is the control's; one the control
+            // leaves goes on up from the host as usual.
+            if (m_widget && !m_forwarding) {
+                QWidget *target = m_widget;
+                while (target->focusProxy())
+                    target = target->focusProxy();
+                m_forwarding = true;
+                QCoreApplication::sendEvent(target, event);
+                m_forwarding = false;
+                // Delivered up the chain already if the control left it.
+                event->accept();
+                return true;
+            }
             break;
         case QEvent::FontChange:
             if (!m_fontProperty.isEmpty() && m_host->font() != font(m_fontProperty))

@@ -80,4 +80,5 @@ private:
     QString m_fontProperty;
     QWidget *m_widget = nullptr;
     bool m_syncing = false;
+    bool m_forwarding = false;
 };
