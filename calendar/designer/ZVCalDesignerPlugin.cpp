@@ -6,8 +6,8 @@
 #include "zvcal/ZVCalendarWidget.h"
 
 #include <QAction>
-#include <QCursor>
-#include <QToolTip>
+#include <QLabel>
+#include <QTimer>
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
 #include <QtDesigner/QDesignerFormWindowInterface>
@@ -39,15 +39,34 @@ QWidget *ZVCalWidgetInterface::createWidget(QWidget *parent)
     return calendar;
 }
 
-// The property editor has set a value the control refused: it says so where
-// the value was typed, without a modal box between keystrokes. The form keeps
-// the control's own value.
-void ZVCalWidgetInterface::showRefusal(const QString &name, int number, const QString &text) const
+// The property editor has set a value the control refused: a note below the
+// editor says so for a few seconds. It is neither modal nor a tooltip, which
+// the next keystroke would close, since the editor sets a number at every
+// digit typed. The form keeps the control's own value.
+void ZVCalWidgetInterface::showRefusal(const QString &name, int number, const QString &text)
 {
     QWidget *editor = m_core ? m_core->propertyEditor() : nullptr;
     if (!editor)
         return;
-    QToolTip::showText(QCursor::pos(), tr("%1: %2 (error %3)").arg(name, text).arg(number), editor);
+    if (!m_note) {
+        m_note = new QLabel(editor, Qt::ToolTip);
+        m_note->setObjectName(QStringLiteral("ZVCalRefusal"));
+        m_note->setForegroundRole(QPalette::ToolTipText);
+        m_note->setBackgroundRole(QPalette::ToolTipBase);
+        m_note->setAutoFillBackground(true);
+        m_note->setMargin(4);
+        auto *timer = new QTimer(m_note);
+        timer->setObjectName(QStringLiteral("hideTimer"));
+        timer->setSingleShot(true);
+        timer->setInterval(5000);
+        connect(timer, &QTimer::timeout, m_note, &QWidget::hide);
+    }
+    m_note->setText(tr("%1: %2 (error %3)").arg(name, text).arg(number));
+    m_note->adjustSize();
+    m_note->move(editor->mapToGlobal(QPoint(0, editor->height())));
+    m_note->show();
+    m_note->raise();
+    m_note->findChild<QTimer *>(QStringLiteral("hideTimer"))->start();
 }
 
 void ZVCalWidgetInterface::initialize(QDesignerFormEditorInterface *core)

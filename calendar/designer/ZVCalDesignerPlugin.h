@@ -7,6 +7,7 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 class QAction;
+class QLabel;
 class QDesignerFormEditorInterface;
 
 // One widget class of libZVCalWidgets.so in the widget box: group "ZVCal",
@@ -34,7 +35,7 @@ public:
     QString domXml() const override;
 
 private:
-    void showRefusal(const QString &name, int number, const QString &text) const;
+    void showRefusal(const QString &name, int number, const QString &text);
 
     QString m_name;
     QString m_objectName;
@@ -43,6 +44,7 @@ private:
     QString m_toolTip;
     bool m_initialized = false;
     QPointer<QDesignerFormEditorInterface> m_core;
+    QPointer<QLabel> m_note;
 };
 
 // "Edit Properties…" in the context menu of either control on a form.
