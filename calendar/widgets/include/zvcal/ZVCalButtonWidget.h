@@ -79,13 +79,13 @@ class ZVCAL_WIDGETS_EXPORT ZVCalButtonWidget : public QWidget
     Q_PROPERTY(QFont Font READ font WRITE setFont STORED false DESIGNABLE false)
 
 public:
-    enum enumBTNAutoSize { ZORVbtnNone = 0, ZORVbtnPictureToButton = 1, ZORVbtnButtonToPicture = 2 };
+    enum enumBTNAutoSize : int { ZORVbtnNone = 0, ZORVbtnPictureToButton = 1, ZORVbtnButtonToPicture = 2 };
     Q_ENUM(enumBTNAutoSize)
     // The 3-D button's text effects and mouse pointers, in the order of the
     // Button page's lists.
-    enum Font3DStyle { Font3DNone = 0, RaisedLightShading = 1, RaisedHeavyShading = 2, InsetLightShading = 3, InsetHeavyShading = 4 };
+    enum Font3DStyle : int { Font3DNone = 0, RaisedLightShading = 1, RaisedHeavyShading = 2, InsetLightShading = 3, InsetHeavyShading = 4 };
     Q_ENUM(Font3DStyle)
-    enum MousePointerShape {
+    enum MousePointerShape : int {
         PointerDefault = 0, PointerArrow = 1, PointerCross = 2, PointerIBeam = 3, PointerIcon = 4,
         PointerSize = 5, PointerSizeNESW = 6, PointerSizeNS = 7, PointerSizeNWSE = 8, PointerSizeWE = 9,
         PointerUpArrow = 10, PointerHourglass = 11, PointerNoDrop = 12, PointerArrowHourglass = 13,

@@ -67,24 +67,25 @@ class ZVCAL_WIDGETS_EXPORT ZVCalendarWidget : public QWidget
     Q_PROPERTY(QColor calNextMonthForeColor READ calNextMonthForeColor WRITE setCalNextMonthForeColor)
 
 public:
-    // The library's enumerations, values as documented.
-    enum enumCALFirstDayofWeek {
+    // The library's enumerations, values as documented. Each holds any int,
+    // so that a value out of range reaches the control, which refuses it.
+    enum enumCALFirstDayofWeek : int {
         ZORVcalSunday = 1, ZORVcalMonday = 2, ZORVcalTuesday = 3, ZORVcalWednesday = 4,
         ZORVcalThursday = 5, ZORVcalFriday = 6, ZORVcalSaturday = 7,
     };
     Q_ENUM(enumCALFirstDayofWeek)
-    enum enumCALAppearance { ZORVcalFlat = 0, ZORVcalSunken = 1, ZORVcalRaised = 2 };
+    enum enumCALAppearance : int { ZORVcalFlat = 0, ZORVcalSunken = 1, ZORVcalRaised = 2 };
     Q_ENUM(enumCALAppearance)
     // Published with the others; no property takes it.
-    enum enumCALSize { ZORVcalSmall = 0, ZORVcalMedium = 1, ZORVcalLarge = 2 };
+    enum enumCALSize : int { ZORVcalSmall = 0, ZORVcalMedium = 1, ZORVcalLarge = 2 };
     Q_ENUM(enumCALSize)
-    enum enumCALScrollArrowsPos { ZORVcalNoArrows = 0, ZORVcalTop = 1, ZORVcalMonthYear = 2, ZORVcalBottom = 3 };
+    enum enumCALScrollArrowsPos : int { ZORVcalNoArrows = 0, ZORVcalTop = 1, ZORVcalMonthYear = 2, ZORVcalBottom = 3 };
     Q_ENUM(enumCALScrollArrowsPos)
-    enum enumCALMonthTitle { ZORVcalMonthShort = 0, ZORVcalMonthLong = 1 };
+    enum enumCALMonthTitle : int { ZORVcalMonthShort = 0, ZORVcalMonthLong = 1 };
     Q_ENUM(enumCALMonthTitle)
-    enum enumCALDayTitle { ZORVcalDayShort = 0, ZORVcalDayMedium = 1, ZORVcalDayLong = 2 };
+    enum enumCALDayTitle : int { ZORVcalDayShort = 0, ZORVcalDayMedium = 1, ZORVcalDayLong = 2 };
     Q_ENUM(enumCALDayTitle)
-    enum enumCALAlignment {
+    enum enumCALAlignment : int {
         ZORVcalLeftTop = 0, ZORVcalLeftMiddle = 1, ZORVcalLeftBottom = 2,
         ZORVcalRightTop = 3, ZORVcalRightMiddle = 4, ZORVcalRightBottom = 5,
         ZORVcalCenterTop = 6, ZORVcalCenterMiddle = 7, ZORVcalCenterBottom = 8,
