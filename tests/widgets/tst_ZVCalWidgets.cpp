@@ -49,6 +49,8 @@ private slots:
     void rightArrowRaisesValueChangedWithNextDay();
     void slotSwallowsKeyThroughReference_data();
     void slotSwallowsKeyThroughReference();
+    void buttonSlotKeepsTabOnButton_data();
+    void buttonSlotKeepsTabOnButton();
     void widgetEnabledIsControlEnabled_data();
     void widgetEnabledIsControlEnabled();
     void buttonFontIsWidgetFont();
@@ -248,6 +250,42 @@ void tst_ZVCalWidgets::slotSwallowsKeyThroughReference()
     QTest::keyClick(calendar, Qt::Key_F5);
     QCOMPARE(seenCode, 116); // the F5 key's code
     QCOMPARE(form.keys, keysOnForm);
+}
+
+void tst_ZVCalWidgets::buttonSlotKeepsTabOnButton_data()
+{
+    QTest::addColumn<bool>("swallow");
+    QTest::addColumn<bool>("focusMoves");
+
+    QTest::newRow("left alone") << false << true;
+    QTest::newRow("KeyCode set to 0") << true << false;
+}
+
+// Tab on the button moves the focus on unless a BtnKeyDown handler sets its
+// KeyCode to 0; the handler is handed the Tab key's code, 9.
+void tst_ZVCalWidgets::buttonSlotKeepsTabOnButton()
+{
+    QFETCH(bool, swallow);
+    QFETCH(bool, focusMoves);
+
+    QWidget form;
+    auto *button = new ZVCalButtonWidget(&form);
+    auto *next = new QLineEdit(&form);
+    next->move(0, 50);
+    int seenCode = -1;
+    connect(button, &ZVCalButtonWidget::BtnKeyDown, this, [&](int &KeyCode, int &) {
+        seenCode = KeyCode;
+        if (swallow)
+            KeyCode = 0;
+    });
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    button->setFocus();
+    QVERIFY(button->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(seenCode, 9);
+    QCOMPARE(next->hasFocus(), focusMoves);
 }
 
 void tst_ZVCalWidgets::widgetEnabledIsControlEnabled_data()
