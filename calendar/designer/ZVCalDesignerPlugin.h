@@ -1,28 +1,32 @@
 #pragma once
 
-#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
-#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <QPointer>
 #include <QtDesigner/QDesignerTaskMenuExtension>
 #include <QtDesigner/QExtensionFactory>
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 class QAction;
-class ZVCalDesignerControl;
+class QLabel;
+class QDesignerFormEditorInterface;
 
-// One control class in the widget box: group "ZVCal", its toolbox bitmap, its
-// default size.
+// One widget class of libZVCalWidgets.so in the widget box: group "ZVCal",
+// its toolbox bitmap, its default size and object name.
 class ZVCalWidgetInterface : public QObject, public QDesignerCustomWidgetInterface
 {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)
 
 public:
-    ZVCalWidgetInterface(const QString &className, int toolboxBitmap, QSize defaultSize, const QString &toolTip, QObject *parent);
+    ZVCalWidgetInterface(const QString &className, const QString &objectName, int toolboxBitmap, QSize defaultSize,
+                         const QString &toolTip, QObject *parent);
 
     QString name() const override { return m_name; }
     QString group() const override { return QStringLiteral("ZVCal"); }
     QString toolTip() const override { return m_toolTip; }
     QString whatsThis() const override { return m_toolTip; }
-    QString includeFile() const override { return QStringLiteral("DesignerControl.h"); }
+    // The installed header: a form saved here compiles with uic.
+    QString includeFile() const override { return QStringLiteral("zvcal/%1.h").arg(m_name); }
     QIcon icon() const override;
     bool isContainer() const override { return false; }
     QWidget *createWidget(QWidget *parent) override;
@@ -31,11 +35,16 @@ public:
     QString domXml() const override;
 
 private:
+    void showRefusal(const QString &name, int number, const QString &text);
+
     QString m_name;
+    QString m_objectName;
     int m_bitmap;
     QSize m_size;
     QString m_toolTip;
     bool m_initialized = false;
+    QPointer<QDesignerFormEditorInterface> m_core;
+    QPointer<QLabel> m_note;
 };
 
 // "Edit Properties…" in the context menu of either control on a form.
@@ -45,7 +54,7 @@ class ZVCalTaskMenu : public QObject, public QDesignerTaskMenuExtension
     Q_INTERFACES(QDesignerTaskMenuExtension)
 
 public:
-    ZVCalTaskMenu(ZVCalDesignerControl *control, QObject *parent);
+    ZVCalTaskMenu(QWidget *control, QObject *parent);
 
     QAction *preferredEditAction() const override { return m_edit; }
     QList<QAction *> taskActions() const override { return {m_edit}; }
@@ -53,7 +62,7 @@ public:
 private:
     void editProperties();
 
-    ZVCalDesignerControl *m_control;
+    QWidget *m_control;
     QAction *m_edit;
 };
 
@@ -72,7 +81,7 @@ private:
     QString m_className;
 };
 
-// The plugin: both controls of libZVCal.so.
+// The plugin: both controls, as the widgets of libZVCalWidgets.so.
 class ZVCalDesignerPlugin : public QObject, public QDesignerCustomWidgetCollectionInterface
 {
     Q_OBJECT

@@ -1,0 +1,3 @@
+#pragma once
+// uic includes the lower-case name of a class a form does not give a header for.
+#include "zvcal/ZVCalendarWidget.h"
