@@ -111,6 +111,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", data);
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        // Where its socket goes, so that the killed Jotwell leaves none behind.
+        QTemporaryDir runtime;
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
         QProcess jotwell;
         jotwell.setProcessEnvironment(env);
         jotwell.setWorkingDirectory(home.path());
