@@ -70,8 +70,10 @@ install(CODE "
   endif()
   file(READ \"${PROJECT_SOURCE_DIR}/data/jotwell.desktop\" entry)
   string(REPLACE \"Exec=jotwell \" \"Exec=\${program} \" entry \"\${entry}\")
-  file(WRITE \"${PROJECT_BINARY_DIR}/package/jotwell.desktop\" \"\${entry}\")
-  file(INSTALL \"${PROJECT_BINARY_DIR}/package/jotwell.desktop\"
+  # One written entry per destination: cpack and a plain install may run at once.
+  string(MD5 destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  file(WRITE \"${PROJECT_BINARY_DIR}/package/\${destination}/jotwell.desktop\" \"\${entry}\")
+  file(INSTALL \"${PROJECT_BINARY_DIR}/package/\${destination}/jotwell.desktop\"
     DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
 " COMPONENT Program)
 install(FILES ${PROJECT_SOURCE_DIR}/data/org.example.jotwell.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Program)
