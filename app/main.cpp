@@ -6,6 +6,7 @@
 #include "startup/AppTranslations.h"
 #include "startup/Autostart.h"
 #include "startup/DesktopSession.h"
+#include "startup/InstanceChannel.h"
 #include "startup/LaunchOptions.h"
 
 #include <QApplication>
@@ -34,6 +35,27 @@ int switchAutostart(bool on)
     tell(stdout, on ? QStringLiteral("Jotwell will start at login (%1).").arg(QDir::toNativeSeparators(path))
                     : QStringLiteral("Jotwell will not start at login."));
     return 0;
+}
+
+// How long a second start waits for the Jotwell of its folder to take its
+// request; one that is still loading its notes gets that long to listen.
+constexpr int HandOverTimeoutMs = 5000;
+
+// What a start asks of this Jotwell, done as the tray menu does it, with the
+// same refusal while a reminder is up.
+void carryOut(frmJotwell &form, InstanceChannel::Request request)
+{
+    switch (request) {
+    case InstanceChannel::Request::Open:
+        form.mnuOpen_Click();
+        break;
+    case InstanceChannel::Request::NewNote:
+        form.mnuNew_Click();
+        break;
+    case InstanceChannel::Request::NewAlarm:
+        form.mnuAlarm_Click();
+        break;
+    }
 }
 
 } // namespace
@@ -71,6 +93,10 @@ int main(int argc, char **argv)
     QDir::setCurrent(folder);
     InstanceLock lock(folder);
     if (!lock.acquire()) {
+        // The Jotwell of this folder does what this start was for.
+        if (lock.heldByAnother()
+            && InstanceChannel::send(InstanceChannel::serverName(lock.path()), request.start, HandOverTimeoutMs))
+            return 0;
         const QString headline = lock.heldByAnother() ? QObject::tr("Jotwell is already running in this folder:")
                                                       : QObject::tr("Jotwell cannot work in this folder:");
         const QString text =
@@ -81,13 +107,22 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    InstanceChannel channel;
+    if (!channel.listen(InstanceChannel::serverName(lock.path()), &error))
+        tell(stderr, QStringLiteral("jotwell: %1 %2")
+                         .arg(QObject::tr("A second start in this folder will not reach this Jotwell:"), error));
+
     frmJotwell form(folder);
     if (!form.isLoaded())
         return 1;
+    QObject::connect(&channel, &InstanceChannel::requested, &form,
+                     [&form](InstanceChannel::Request asked) { carryOut(form, asked); });
     // A message box closed while the main window sits in the tray is no
     // reason to end; the main window's close, Exit and the tray's Close are.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&form, &frmJotwell::exitRequested, app.get(), [] { QCoreApplication::exit(0); });
     form.show();
+    if (request.start != InstanceChannel::Request::Open)
+        QMetaObject::invokeMethod(&form, [&form, &request] { carryOut(form, request.start); }, Qt::QueuedConnection);
     return app->exec();
 }

@@ -22,6 +22,8 @@ public:
     // false when the lock file itself could not be opened or locked.
     bool heldByAnother() const { return m_heldByAnother; }
     QString lastError() const { return m_lastError; }
+    // After acquire(), held or not: the lock file every Jotwell of these notes locks.
+    QString path() const { return m_path; }
 
 private:
     QString m_folder;

@@ -70,6 +70,16 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     Line3 = line(this, "Line3", 1695, QPalette::Dark);
     Line4 = line(this, "Line4", 1710, QPalette::Light);
 
+    // The licence, small, beside the button.
+    lblLicense = new QLabel(this);
+    lblLicense->setObjectName(QStringLiteral("lblLicense"));
+    lblLicense->setGeometry(Twips::rect(240, 1905, ClientWidth - 240 - 1260 - 480, 435));
+    lblLicense->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblLicense->setTextFormat(Qt::PlainText);
+    QFont licenseFont = WindowFonts::smallSans(false);
+    licenseFont.setPointSizeF(licenseFont.pointSizeF() * 0.85);
+    lblLicense->setFont(licenseFont);
+
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::rect(ClientWidth - 240 - 1260, 1935, 1260, 375));
@@ -87,6 +97,7 @@ void frmAbout::Form_Load()
     lblVersion->setText(tr("Version %1.%2.%3").arg(Version::Major).arg(Version::Minor).arg(Version::Revision));
     lblTitle->setText(Version::title());
     lblDescription->setText(Version::description());
+    lblLicense->setText(tr("Copyright (c) 2026 The Jotwell developers.\nFree software under the MIT licence."));
 }
 
 void frmAbout::cmdOK_Click()

@@ -23,6 +23,7 @@ private:
     QLabel *lblTitle = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *lblDescription = nullptr;
+    QLabel *lblLicense = nullptr;
     QFrame *Line1 = nullptr;
     QFrame *Line2 = nullptr;
     QFrame *Line3 = nullptr;

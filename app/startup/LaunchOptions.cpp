@@ -1,28 +1,45 @@
 #include "startup/LaunchOptions.h"
 
 #include "platform/startup/CommandLine.h"
+#include "startup/Autostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 LaunchOptions::LaunchOptions()
     : m_dataFolder(QStringLiteral("data-folder"),
-                   QStringLiteral("Work in %1/jotwell (created when absent), as the desktop entry and the login entry do.")
-                       .arg(QStringLiteral("${XDG_DATA_HOME:-~/.local/share}")))
+                   QCoreApplication::translate("LaunchOptions",
+                                               "Work in %1 (created when absent), as the desktop entry and the login entry do.")
+                       .arg(QDir::toNativeSeparators(sessionDataFolder())))
     , m_autostart(QStringLiteral("autostart"),
-                  QStringLiteral("on: start Jotwell at login, in that same folder; off: stop doing so. Writes or removes "
-                                 "jotwell.desktop in ${XDG_CONFIG_HOME:-~/.config}/autostart."),
+                  QCoreApplication::translate("LaunchOptions",
+                                              "on: start Jotwell at login, in that same folder; off: stop doing so. Writes or "
+                                              "removes %1.")
+                      .arg(QDir::toNativeSeparators(Autostart::entryPath())),
                   QStringLiteral("on|off"))
+    , m_newNote(QStringLiteral("new-note"),
+                QCoreApplication::translate("LaunchOptions",
+                                            "Start a new note in the Jotwell of the folder, starting Jotwell when none runs there "
+                                            "(the desktop entry's action \"New Note\")."))
+    , m_newAlarm(QStringLiteral("new-alarm"),
+                 QCoreApplication::translate("LaunchOptions",
+                                             "Set a new alarm in the Jotwell of the folder, starting Jotwell when none runs there "
+                                             "(the desktop entry's action \"New Alarm\")."))
 {
     m_parser.setApplicationDescription(
-        QStringLiteral("Jotwell keeps dated notes, reminds you of them and rings a daily alarm.\n"
-                       "It keeps Notes.dat, Category.cat and Names.cat in FOLDER, or in the current folder when none is "
-                       "given; started from the desktop menu or at login it works in "
-                       "${XDG_DATA_HOME:-~/.local/share}/jotwell."));
+        QCoreApplication::translate("LaunchOptions",
+                                    "Jotwell keeps dated notes, reminds you of them and rings a daily alarm.\n"
+                                    "It keeps Notes.dat, Category.cat and Names.cat in FOLDER, or in the current folder when "
+                                    "none is given; started from the desktop menu or at login it works in %1.\n"
+                                    "A second start in a folder where Jotwell runs brings that Jotwell's window back.")
+            .arg(QDir::toNativeSeparators(sessionDataFolder())));
     CommandLine::addHelpOption(m_parser);
     m_parser.addVersionOption();
     m_parser.addOption(m_dataFolder);
+    m_parser.addOption(m_newNote);
+    m_parser.addOption(m_newAlarm);
     m_parser.addOption(m_autostart);
     m_parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder that holds the notes."),
                                    QStringLiteral("[FOLDER]"));
@@ -35,17 +52,24 @@ bool LaunchOptions::interpret(const QString &currentFolder, const QString &dataF
         *error = QStringLiteral("Give one folder, not %1.").arg(folders.size());
         return false;
     }
+    if (m_parser.isSet(m_newNote) && m_parser.isSet(m_newAlarm)) {
+        *error = QCoreApplication::translate("LaunchOptions", "Give either --new-note or --new-alarm, not both.");
+        return false;
+    }
+    const InstanceChannel::Request start = m_parser.isSet(m_newNote) ? InstanceChannel::Request::NewNote
+        : m_parser.isSet(m_newAlarm)                                 ? InstanceChannel::Request::NewAlarm
+                                                                     : InstanceChannel::Request::Open;
     if (m_parser.isSet(m_autostart)) {
         const QString value = m_parser.value(m_autostart);
         if (value != QLatin1String("on") && value != QLatin1String("off")) {
             *error = QStringLiteral("--autostart takes on or off, not \"%1\".").arg(value);
             return false;
         }
-        if (!folders.isEmpty() || m_parser.isSet(m_dataFolder)) {
+        if (!folders.isEmpty() || m_parser.isSet(m_dataFolder) || start != InstanceChannel::Request::Open) {
             *error = QStringLiteral("--autostart starts nothing and takes no folder.");
             return false;
         }
-        *request = Request {value == QLatin1String("on") ? Action::AutostartOn : Action::AutostartOff, {}, false};
+        *request = Request {value == QLatin1String("on") ? Action::AutostartOn : Action::AutostartOff, {}, false, start};
         return true;
     }
     if (m_parser.isSet(m_dataFolder)) {
@@ -53,11 +77,11 @@ bool LaunchOptions::interpret(const QString &currentFolder, const QString &dataF
             *error = QStringLiteral("Give either --data-folder or a FOLDER, not both.");
             return false;
         }
-        *request = Request {Action::Run, QDir::cleanPath(dataFolder), true};
+        *request = Request {Action::Run, QDir::cleanPath(dataFolder), true, start};
         return true;
     }
     const QString folder = folders.isEmpty() ? currentFolder : QDir(currentFolder).absoluteFilePath(folders.first());
-    *request = Request {Action::Run, QDir::cleanPath(folder), false};
+    *request = Request {Action::Run, QDir::cleanPath(folder), false, start};
     return true;
 }
 

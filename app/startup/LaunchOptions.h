@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/InstanceChannel.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -7,6 +9,7 @@
 // Jotwell's command line:
 //   jotwell [FOLDER]          works in FOLDER, or in the current folder
 //   jotwell --data-folder     works in the desktop session's notes folder
+//   jotwell --new-note | --new-alarm   the same, then starts a new note or alarm
 //   jotwell --autostart on|off
 class LaunchOptions
 {
@@ -22,6 +25,9 @@ public:
         // For Run: whether the folder is to be created when absent (the
         // session's notes folder is; a folder the user names must exist).
         bool createFolder = false;
+        // For Run: what the Jotwell of that folder is to do, be it this one or
+        // one already running there.
+        InstanceChannel::Request start = InstanceChannel::Request::Open;
     };
 
     LaunchOptions();
@@ -44,4 +50,6 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_dataFolder;
     QCommandLineOption m_autostart;
+    QCommandLineOption m_newNote;
+    QCommandLineOption m_newAlarm;
 };

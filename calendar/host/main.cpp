@@ -86,10 +86,13 @@ bool saveBag(ControlHost &host, const QString &path)
 int main(int argc, char **argv)
 {
     QApplication::setApplicationName(QStringLiteral("zvcal-host"));
+    // The host comes with the library and carries its version.
+    QApplication::setApplicationVersion(QStringLiteral(ZVCAL_HOST_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Places one control by ProgID and prints the events it raises."));
     CommandLine::addHelpOption(parser);
+    parser.addVersionOption();
     const QCommandLineOption progIdOption(QStringLiteral("progid"), QStringLiteral("The control's ProgID."), QStringLiteral("progid"));
     const QCommandLineOption sizeOption(QStringLiteral("size"), QStringLiteral("The control's size in pixels (default 210x200)."), QStringLiteral("WxH"), QStringLiteral("210x200"));
     const QCommandLineOption valueOption(QStringLiteral("value"), QStringLiteral("Sets calValue."), QStringLiteral("YYYY-MM-DD"));

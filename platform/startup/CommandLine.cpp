@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdio>
@@ -23,14 +24,85 @@ void print(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+qsizetype leadingSpaces(const QString &line)
+{
+    qsizetype n = 0;
+    while (n < line.size() && line.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+// Where the text of line goes on when it is broken: under the description of
+// a labelled line ("  -h, --help    Shows ...", "  FOLDER    The ..."), else
+// under the line's own first character.
+qsizetype continuationIndent(const QString &line)
+{
+    static const QRegularExpression labelled(QStringLiteral("^ +\\S.*?\\s{2,}(?=\\S)"));
+    if (const QRegularExpressionMatch m = labelled.match(line); m.hasMatch())
+        return m.capturedLength();
+    return leadingSpaces(line);
+}
+
+// Qt breaks a description where it sees fit, which is not always between
+// words: its continuation lines are joined to the line they continue first.
+// A piece without a space that fills its line is a word Qt cut at the edge.
+QStringList logicalLines(const QString &text)
+{
+    QStringList lines;
+    QString lastLine;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (!lines.isEmpty() && !line.trimmed().isEmpty()) {
+            const QString &previous = lines.constLast();
+            const qsizetype indent = continuationIndent(previous);
+            if (indent > leadingSpaces(previous) && leadingSpaces(line) == indent) {
+                const bool cutWord = lastLine.size() >= HelpWidth - 1
+                    && !lastLine.mid(leadingSpaces(lastLine)).contains(QLatin1Char(' '));
+                lines.last() += (cutWord ? QString() : QStringLiteral(" ")) + line.mid(indent);
+                lastLine = line;
+                continue;
+            }
+        }
+        lines << line;
+        lastLine = line;
+    }
+    return lines;
+}
+
 } // namespace
+
+QString wrap(const QString &text, qsizetype width)
+{
+    QStringList out;
+    for (const QString &line : logicalLines(text)) {
+        if (line.size() <= width) {
+            out << line;
+            continue;
+        }
+        const qsizetype indent = continuationIndent(line);
+        const QString margin(indent, QLatin1Char(' '));
+        QString current = line.left(indent);
+        bool empty = true;
+        for (const QString &word : line.mid(indent).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            // A word longer than the room (a long path) stands on a line of its own.
+            if (!empty && current.size() + 1 + word.size() > width) {
+                out << current;
+                current = margin;
+                empty = true;
+            }
+            current += (empty ? QString() : QStringLiteral(" ")) + word;
+            empty = false;
+        }
+        out << current;
+    }
+    return out.join(QLatin1Char('\n'));
+}
 
 QString usage(const QCommandLineParser &parser, const char *argv0)
 {
     // Without an application object the parser cannot know the program's name.
     QString text = parser.helpText();
     text.replace(QStringLiteral("<executable_name>"), programName(argv0));
-    return text;
+    return wrap(text, HelpWidth);
 }
 
 void addHelpOption(QCommandLineParser &parser)

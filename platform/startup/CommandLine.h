@@ -24,7 +24,14 @@ void addHelpOption(QCommandLineParser &parser);
 // error and the usage on standard error, UsageError). nullopt: carry on.
 std::optional<int> parse(QCommandLineParser &parser, int argc, char **argv);
 
-// The usage text, naming the program as it was started.
+// Lines of help text fit an 80-column terminal.
+inline constexpr qsizetype HelpWidth = 79;
+
+// text with every line longer than width broken at spaces; the continuation
+// of an option's line stays under its description.
+QString wrap(const QString &text, qsizetype width);
+
+// The usage text, naming the program as it was started, wrapped to HelpWidth.
 QString usage(const QCommandLineParser &parser, const char *argv0);
 
 // Reports an error the program found in arguments the parser accepted:

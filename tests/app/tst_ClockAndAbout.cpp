@@ -97,6 +97,16 @@ void tst_ClockAndAbout::aboutWindow()
     QCOMPARE(label(about, "lblVersion"), QStringLiteral("Version 1.0.17"));
     QCOMPARE(label(about, "lblDescription"), QStringLiteral("A Simple Note and Alarm Utility."));
     QVERIFY(!about->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+    // The licence, small, whole within the window and clear of the button.
+    auto *licence = about->findChild<QLabel *>(QStringLiteral("lblLicense"));
+    QVERIFY(licence->text().contains(QStringLiteral("Copyright (c) 2026 The Jotwell developers")));
+    QVERIFY(licence->text().contains(QStringLiteral("MIT")));
+    QVERIFY(licence->font().pointSizeF() < about->font().pointSizeF());
+    QVERIFY(about->rect().contains(licence->geometry()));
+    QVERIFY(!licence->geometry().intersects(about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->geometry()));
+    const QRect text = licence->fontMetrics().boundingRect(licence->rect(), Qt::AlignLeft, licence->text());
+    QVERIFY(text.width() <= licence->width());
+    QVERIFY(text.height() <= licence->height());
     QVERIFY(about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
 
     // Opening it again only shows the one that is open.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +66,7 @@ private slots:
         QTest::newRow("two folders") << Jotwell << QStringList {"a", "b"} << 2 << "" << "Usage: jotwell";
         QTest::newRow("host help") << host << QStringList {"--help"} << 0 << "Usage: zvcal-host [options]" << "";
         QTest::newRow("host unknown option") << host << QStringList {"--bogus"} << 2 << "" << "Usage: zvcal-host";
+        QTest::newRow("host version") << host << QStringList {"--version"} << 0 << "zvcal-host 2.1.0.1\n" << "";
     }
 
     void answersWithoutDisplay()
@@ -109,6 +111,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", data);
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        // Where its socket goes, so that the killed Jotwell leaves none behind.
+        QTemporaryDir runtime;
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
         QProcess jotwell;
         jotwell.setProcessEnvironment(env);
         jotwell.setWorkingDirectory(home.path());
@@ -141,6 +146,44 @@ private slots:
         QVERIFY(!QFile::exists(entry));
         // Already off is not an error.
         QCOMPARE(run(Jotwell, {"--autostart", "off"}, config.path(), env).status, 0);
+    }
+
+    // --help fits an 80-column terminal, names the folders this session
+    // really uses and lists the desktop entry's actions.
+    void helpFitsAndNamesRealFolders_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("jotwell") << Jotwell;
+        QTest::newRow("zvcal-host") << QStringLiteral(ZVCAL_HOST_PATH);
+    }
+
+    void helpFitsAndNamesRealFolders()
+    {
+        QFETCH(QString, program);
+        // Folder names long enough that the text around them has to wrap.
+        QTemporaryDir home;
+        const QString data = home.filePath("session-data");
+        const QString config = home.filePath("session-configuration");
+        const Outcome outcome = run(program, {"--help"}, home.path(), {{"XDG_DATA_HOME", data}, {"XDG_CONFIG_HOME", config}});
+        QCOMPARE(outcome.status, 0);
+        // Only a folder name too long for any line may stand out, alone.
+        for (const QString &line : outcome.out.split('\n'))
+            QVERIFY2(line.size() <= 79 || !line.trimmed().contains(' '), qPrintable(line));
+        QVERIFY2(!outcome.out.contains("${"), qPrintable(outcome.out));
+        if (program != Jotwell)
+            return;
+        // Unbroken, each on a line of its own where they do not fit beside the text.
+        QVERIFY2(outcome.out.contains(data + "/jotwell"), qPrintable(outcome.out));
+        QVERIFY2(outcome.out.contains(config + "/autostart/jotwell.desktop"), qPrintable(outcome.out));
+        QVERIFY(outcome.out.contains("--new-note"));
+        QVERIFY(outcome.out.contains("--new-alarm"));
+        // An option's text goes on under its description, not under the option.
+        const QStringList lines = outcome.out.split('\n');
+        const qsizetype option = lines.indexOf(QRegularExpression("^  --new-note +Start a new note.*"));
+        QVERIFY(option >= 0);
+        const qsizetype column = lines[option].indexOf("Start");
+        QVERIFY(lines[option + 1].startsWith(QString(column, ' ')));
+        QVERIFY(lines[option + 1].at(column) != ' ');
     }
 };
 

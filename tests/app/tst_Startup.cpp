@@ -6,6 +6,7 @@
 #include <QTest>
 
 using Action = LaunchOptions::Action;
+using Start = InstanceChannel::Request;
 Q_DECLARE_METATYPE(LaunchOptions::Action)
 
 class tst_Startup : public QObject
@@ -53,6 +54,43 @@ private slots:
         QTEST(request.action, "action");
         QTEST(request.folder, "folder");
         QTEST(request.createFolder, "create");
+    }
+
+    // What the Jotwell of the folder is to do, with any folder choice; the
+    // two requests exclude each other and --autostart starts nothing.
+    void startRequest_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<Start>("start");
+        QTest::addColumn<QString>("folder");
+
+        QTest::newRow("plain start") << QStringList {} << true << Start::Open << "/home/u/work";
+        QTest::newRow("new note, data folder") << QStringList {"--data-folder", "--new-note"} << true << Start::NewNote
+                                               << "/home/u/.local/share/jotwell";
+        QTest::newRow("new alarm, a folder") << QStringList {"--new-alarm", "/srv/notes"} << true << Start::NewAlarm
+                                             << "/srv/notes";
+        QTest::newRow("note and alarm") << QStringList {"--new-note", "--new-alarm"} << false << Start::Open << QString();
+        QTest::newRow("autostart and new note") << QStringList {"--autostart", "on", "--new-note"} << false << Start::Open
+                                                << QString();
+    }
+
+    void startRequest()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, accepted);
+        LaunchOptions options;
+        QVERIFY(options.parser().parse(QStringList {"jotwell"} + arguments));
+        LaunchOptions::Request request;
+        QString error;
+        QCOMPARE(options.interpret("/home/u/work", "/home/u/.local/share/jotwell", &request, &error), accepted);
+        if (!accepted) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QCOMPARE(request.action, Action::Run);
+        QTEST(request.start, "start");
+        QTEST(request.folder, "folder");
     }
 
     // The Exec key's quoting: reserved characters force double quotes, inside

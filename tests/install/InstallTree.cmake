@@ -29,7 +29,7 @@ foreach(f bin/jotwell bin/zvcal-host
     ${LIBDIR}/cmake/ZVCal/ZVCalConfig.cmake ${LIBDIR}/cmake/ZVCal/ZVCalConfigVersion.cmake
     ${LIBDIR}/pkgconfig/zvcal.pc
     share/applications/jotwell.desktop share/metainfo/org.example.jotwell.metainfo.xml
-    share/icons/hicolor/scalable/apps/jotwell.svg)
+    share/icons/hicolor/scalable/apps/jotwell.svg share/man/man1/jotwell.1 share/man/man1/zvcal-host.1)
   if(NOT EXISTS ${root}/${f} OR IS_SYMLINK ${root}/${f})
     message(FATAL_ERROR "missing or not a file: ${f}")
   endif()
@@ -42,9 +42,11 @@ foreach(f share/jotwell/translations/jotwell_de.qm share/zvcal/translations/zvca
   endif()
 endforeach()
 
-# The desktop entry starts the installed program in the session's notes folder.
+# The desktop entry and its actions New Note and New Alarm start the
+# installed program in the session's notes folder.
 file(STRINGS ${root}/share/applications/jotwell.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=${PREFIX}/bin/jotwell --data-folder")
+set(program "Exec=${PREFIX}/bin/jotwell --data-folder")
+if(NOT exec STREQUAL "${program};${program} --new-note;${program} --new-alarm")
   message(FATAL_ERROR "the desktop entry says ${exec}")
 endif()
 
@@ -87,6 +89,22 @@ if(NOT out STREQUAL "Jotwell ${JOTWELL_VERSION}\n")
   message(FATAL_ERROR "jotwell --version said: ${out}")
 endif()
 run(${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM ${root}/bin/zvcal-host --help)
+run(${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM ${root}/bin/zvcal-host --version)
+if(NOT out STREQUAL "zvcal-host ${ZVCAL_VERSION}\n")
+  message(FATAL_ERROR "zvcal-host --version said: ${out}")
+endif()
+
+# The manual page shows the options, the files and the data folder.
+find_program(MAN man)
+if(MAN)
+  run(${CMAKE_COMMAND} -E env MANWIDTH=80 ${MAN} -l ${root}/share/man/man1/jotwell.1)
+  foreach(wanted "--new-note" "--new-alarm" "--data-folder" "FILES" "Notes.dat" ".local/share/jotwell")
+    string(FIND "${out}" "${wanted}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "man jotwell does not show ${wanted}:\n${out}")
+    endif()
+  endforeach()
+endif()
 
 # The desktop's own checkers, where installed.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+// The local socket through which a Jotwell started a second time in a folder
+// hands its request to the Jotwell already working there. Only the holder of
+// the folder's InstanceLock listens; the lock, not the socket, is what keeps
+// a second writer away.
+class InstanceChannel : public QObject
+{
+    Q_OBJECT
+public:
+    // What a start asks of the Jotwell of its folder.
+    enum class Request { Open, NewNote, NewAlarm };
+    Q_ENUM(Request)
+
+    explicit InstanceChannel(QObject *parent = nullptr);
+
+    // The socket's path for the notes guarded by the lock file lockPath, in the
+    // user's runtime folder (or the temporary folder, named with the user's id).
+    static QString serverName(const QString &lockPath);
+
+    // Listens on name. Called by the lock's holder only, so a socket already
+    // there was left by a Jotwell that ended without closing it, and goes.
+    bool listen(const QString &name, QString *error);
+
+    // Hands request to the Jotwell listening on name and waits, at most
+    // timeoutMs in all, for it to accept. A Jotwell that holds the lock but
+    // is still starting gets the time to begin listening.
+    static bool send(const QString &name, Request request, int timeoutMs);
+
+signals:
+    // A request accepted from another start; emitted from the event loop,
+    // after the other start has been answered.
+    void requested(InstanceChannel::Request request);
+
+private:
+    void accept(QLocalSocket *socket);
+
+    QLocalServer *m_server;
+};
