@@ -1,5 +1,7 @@
 #include "platform/widgets/UpDown.h"
 
+#include "platform/widgets/WidgetAccessibility.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
@@ -65,6 +67,7 @@ private:
 UpDown::UpDown(QWidget *parent)
     : QWidget(parent), m_up(new ArrowButton(true, this)), m_down(new ArrowButton(false, this))
 {
+    WidgetAccessibility::install();
     m_up->setObjectName(QStringLiteral("upButton"));
     m_down->setObjectName(QStringLiteral("downButton"));
     connect(m_up, &QAbstractButton::clicked, this, &UpDown::stepUp);
