@@ -3,6 +3,7 @@
 #include "platform/widgets/WidgetAccessibility.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -156,8 +157,11 @@ void UpDown::step(int direction)
         m_buddy->setText(text);
         changedValue = true;
     }
-    if (changedValue)
+    if (changedValue) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
         emit changed(value);
+    }
 }
 
 void UpDown::readBuddy()

@@ -5,6 +5,7 @@
 #include "platform/widgets/UpDown.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -133,7 +134,13 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QVariant currentValue() const override { return control()->value(); }
+    // What the box shows when it holds a number, typed or stepped to.
+    QVariant currentValue() const override
+    {
+        bool ok = false;
+        const int typed = control()->buddy() ? control()->buddy()->text().trimmed().toInt(&ok) : 0;
+        return ok ? typed : control()->value();
+    }
     void setCurrentValue(const QVariant &value) override
     {
         // The number goes into the buddy as if typed; the control reads it
@@ -200,14 +207,25 @@ public:
         return s;
     }
 
-    int childCount() const override { return box()->lineEdit() ? 1 : 0; }
+    // As Qt's own combo box: the list it drops down, then the text field of
+    // an editable box.
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
     QAccessibleInterface *child(int index) const override
     {
-        return index == 0 && box()->lineEdit() ? QAccessible::queryAccessibleInterface(box()->lineEdit()) : nullptr;
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child && box()->lineEdit() && child->object() == box()->lineEdit() ? 0 : -1;
+        const QObject *o = child ? child->object() : nullptr;
+        if (!o)
+            return -1;
+        if (o == box()->view())
+            return 0;
+        return o == box()->lineEdit() ? 1 : -1;
     }
 
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
