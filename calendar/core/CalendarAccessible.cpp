@@ -262,7 +262,8 @@ private:
 
 QAccessibleInterface *tableOf(const QWidget *grid)
 {
-    auto *gridInterface = grid ? static_cast<GridAccessible *>(QAccessible::queryAccessibleInterface(const_cast<QWidget *>(grid))) : nullptr;
+    QAccessibleInterface *found = grid ? QAccessible::queryAccessibleInterface(const_cast<QWidget *>(grid)) : nullptr;
+    auto *gridInterface = dynamic_cast<GridAccessible *>(found);
     return gridInterface ? gridInterface->table() : nullptr;
 }
 
@@ -385,20 +386,27 @@ public:
     }
 };
 
+// The casts check the class itself, not only its name: a process may hold
+// two copies of this code (a program linking it and the library it loads),
+// and each copy makes the interfaces of its own widgets.
 QAccessibleInterface *calendarFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("DayPanel")) {
-        auto *panel = static_cast<DayPanel *>(object);
-        if (panel->objectName().startsWith(CellPrefix))
+        auto *panel = qobject_cast<DayPanel *>(object);
+        if (panel && panel->objectName().startsWith(CellPrefix))
             return new CellAccessible(panel);
-        if (panel->objectName().startsWith(TitlePrefix))
+        if (panel && panel->objectName().startsWith(TitlePrefix))
             return new TitleAccessible(panel);
         return nullptr;
     }
-    if (className == QLatin1String("CalendarGrid"))
-        return new GridAccessible(static_cast<CalendarGrid *>(object));
-    if (className == QLatin1String("ZVCalendar"))
-        return new CalendarControlAccessible(static_cast<ZVCalendar *>(object));
+    if (className == QLatin1String("CalendarGrid")) {
+        auto *grid = qobject_cast<CalendarGrid *>(object);
+        return grid ? new GridAccessible(grid) : nullptr;
+    }
+    if (className == QLatin1String("ZVCalendar")) {
+        auto *calendar = qobject_cast<ZVCalendar *>(object);
+        return calendar ? new CalendarControlAccessible(calendar) : nullptr;
+    }
     if (className == QLatin1String("ZVCalButton"))
         return new ProxiedControlAccessible(static_cast<QWidget *>(object));
     return nullptr;

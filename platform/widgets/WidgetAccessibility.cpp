@@ -236,14 +236,23 @@ public:
     }
 };
 
+// The casts check the class itself, not only its name: a program and a
+// library it loads may each hold a copy of these widgets, and each copy
+// makes the interfaces of its own.
 QAccessibleInterface *widgetFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("SSCommand"))
-        return new CommandAccessible(static_cast<SSCommand *>(object));
-    if (className == QLatin1String("SSPanel"))
-        return new PanelAccessible(static_cast<SSPanel *>(object));
-    if (className == QLatin1String("UpDown"))
-        return new UpDownAccessible(static_cast<UpDown *>(object));
+    if (className == QLatin1String("SSCommand")) {
+        auto *button = qobject_cast<SSCommand *>(object);
+        return button ? new CommandAccessible(button) : nullptr;
+    }
+    if (className == QLatin1String("SSPanel")) {
+        auto *panel = qobject_cast<SSPanel *>(object);
+        return panel ? new PanelAccessible(panel) : nullptr;
+    }
+    if (className == QLatin1String("UpDown")) {
+        auto *control = qobject_cast<UpDown *>(object);
+        return control ? new UpDownAccessible(control) : nullptr;
+    }
     if (className == QLatin1String("QComboBox"))
         return new ComboAccessible(static_cast<QComboBox *>(object));
     if (className == QLatin1String("QAbstractButton") && qobject_cast<UpDown *>(object->parent()))
