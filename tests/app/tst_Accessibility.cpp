@@ -3,6 +3,7 @@
 #include "JotwellSession.h"
 #include "notebook/frmAbout.h"
 #include "notebook/frmNames.h"
+#include "reminders/frmCalendar.h"
 #include "platform/dates/DateValue.h"
 #include "platform/dates/LocaleServices.h"
 
@@ -195,7 +196,7 @@ private slots:
         QVERIFY(!iface(about->findChild<QWidget *>(QStringLiteral("picIcon")))->text(QAccessible::Name).isEmpty());
     }
 
-    void selectADateIsADialog()
+    void plainWindowsReportDialogAndWindowRoles()
     {
         JotwellSession session;
         frmJotwell &form = session.open();
@@ -209,7 +210,12 @@ private slots:
         QCOMPARE(iface(date)->role(), QAccessible::Dialog);
         QCOMPARE(iface(date)->text(QAccessible::Name), QStringLiteral("Select a Date"));
         checkNames(date);
-        Q_UNUSED(form);
+
+        // The desk clock is a window of its own, not a bare panel.
+        auto *clock = new frmCalendar(&form);
+        clock->setAttribute(Qt::WA_DeleteOnClose);
+        QCOMPARE(iface(clock)->role(), QAccessible::Window);
+        QCOMPARE(iface(clock)->text(QAccessible::Name), QStringLiteral("Calendar"));
     }
 };
 
