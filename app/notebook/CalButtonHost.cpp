@@ -26,6 +26,14 @@ public:
             m_onClick();
     }
 
+    // Enter in the dropped-down calendar takes its day as a click on the
+    // day does, so the keyboard alone can fill the date box.
+    void KeyPress(short &KeyAscii) override
+    {
+        if (KeyAscii == 13 && m_onClick)
+            m_onClick();
+    }
+
 private:
     ~Events() override = default;
 

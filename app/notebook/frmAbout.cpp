@@ -1,6 +1,7 @@
 #include "notebook/frmAbout.h"
 
 #include "Version.h"
+#include "notebook/AccessibleNames.h"
 #include "notebook/AppIcon.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
@@ -87,6 +88,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     // the window as the dialog's own cancel.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    AccessibleNames::apply(this);
 
     Form_Load();
 }

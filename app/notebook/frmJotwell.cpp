@@ -1,5 +1,6 @@
 #include "notebook/frmJotwell.h"
 
+#include "notebook/AccessibleNames.h"
 #include "notebook/AppIcon.h"
 #include "notebook/NoteFields.h"
 #include "notebook/frmNames.h"
@@ -61,10 +62,12 @@ frmJotwell::frmJotwell(const QString &folder, QWidget *parent)
     setObjectName(QStringLiteral("frmJotwell"));
     setWindowTitle(AppTitle);
     setWindowIcon(AppIcon::icon());
+    AccessibleNames::install();
     buildControls();
     buildDateControls();
     buildTrayControls();
     buildMenus();
+    AccessibleNames::apply(this);
     connectHandlers();
     connectTrayHandlers();
     adjustSize();

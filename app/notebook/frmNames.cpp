@@ -1,6 +1,7 @@
 #include "notebook/frmNames.h"
 
 #include "Version.h"
+#include "notebook/AccessibleNames.h"
 #include "notebook/AppIcon.h"
 #include "notebook/LineFile.h"
 #include "notebook/Twips.h"
@@ -66,6 +67,7 @@ frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent
     connect(lstNames, &QListWidget::itemSelectionChanged, this, &frmNames::lstNames_GotFocus);
     Text1->installEventFilter(this);
     lstNames->installEventFilter(this);
+    AccessibleNames::apply(this);
 
     Form_Load();
 }

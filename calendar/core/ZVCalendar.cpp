@@ -1,5 +1,6 @@
 #include "core/ZVCalendar.h"
 
+#include "core/CalendarAccessible.h"
 #include "core/MonthGridLayout.h"
 #include "core/ZVCalendarPrivate.h"
 #include "platform/dates/DateValue.h"
@@ -41,7 +42,7 @@ ZVCalendar::Private::Private(ZVCalendar *owner) : q(owner) {}
 
 void ZVCalendar::Private::createChildren()
 {
-    Picture1 = new QFrame(q);
+    Picture1 = new CalendarGrid(q);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameShape(QFrame::NoFrame);
 
@@ -84,12 +85,12 @@ void ZVCalendar::Private::createChildren()
         cmdButton[i] = b;
     }
     for (int i = 1; i <= 7; ++i) {
-        auto *p = new SSPanel(Picture1);
+        auto *p = new DayPanel(Picture1);
         p->setObjectName(QStringLiteral("pnlCalDay_%1").arg(i));
         pnlCalDay[i - 1] = p;
     }
     for (int n = 1; n <= 42; ++n) {
-        auto *p = new SSPanel(Picture1);
+        auto *p = new DayPanel(Picture1);
         p->setObjectName(QStringLiteral("pnlCalNum_%1").arg(n));
         pnlCalNum[n - 1] = p;
     }
@@ -201,6 +202,7 @@ ZVCalendar::ZVCalendar(QWidget *parent)
     : QWidget(parent)
     , d(std::make_unique<Private>(this))
 {
+    CalendarAccessible::attach(this);
     setFocusPolicy(Qt::StrongFocus);
     d->createChildren();
     d->connectChildren();

@@ -2,6 +2,7 @@
 // alignment, colours, bevels, the enabled look and the hover highlight.
 #include "core/ZVCalendar.h"
 
+#include "core/CalendarAccessible.h"
 #include "core/ZVCalendarPrivate.h"
 #include "platform/seams/Clock.h"
 #include "platform/dates/DateValue.h"
@@ -76,7 +77,9 @@ void ZVCalendar::Private::fillMonth(double date)
         const QDate day(month.year(), month.month(), c.day);
         p->setAccessibleName(day.isValid() ? locale.toString(day, QLocale::LongFormat) : QString::number(c.day));
     }
+    const int before = selectedIndex;
     selectedIndex = hoverIndex = m.selectedIndex;
+    CalendarAccessible::selectionMoved(Picture1, before, selectedIndex);
 }
 
 void ZVCalendar::Private::buildDayNames()
@@ -91,11 +94,14 @@ void ZVCalendar::Private::buildDayNames()
 void ZVCalendar::Private::fillDayTitles()
 {
     BatchUpdates batch(Picture1);
+    const LocaleServices locale;
     for (int i = 1; i <= 7; ++i) {
         const int w = MonthFill::weekdayOfColumn(i, s.firstDayOfWeek);
         const bool weekend = w == 1 || w == 7;
         SSPanel *p = pnlCalDay[i - 1];
         p->setCaption(dayNames[w]);
+        // A one-letter title means nothing read out; the full name does.
+        p->setAccessibleName(locale.weekdayName(w, false));
         p->setTag(MonthFill::tagText(weekend ? Tag::CurrWeekend : Tag::Curr));
         const CellLook::Pair c = CellLook::titleColours(s.colours, weekend);
         p->setBackColor(c.back);

@@ -1,6 +1,7 @@
 // The calendar's answers to the mouse, the keys and the focus on its children.
 #include "core/ZVCalendar.h"
 
+#include "core/CalendarAccessible.h"
 #include "core/ZVCalendarPrivate.h"
 #include "platform/seams/Clock.h"
 #include "platform/dates/DateValue.h"
@@ -52,6 +53,7 @@ void ZVCalendar::Private::dayChoice(int n)
         if (const auto v = DateValue::fromDate(y, m, d))
             s.value = *v;
         selectedIndex = hoverIndex = n;
+        CalendarAccessible::selectionMoved(Picture1, k, n);
         emit q->ValueChanged();
     }
     if (self)

@@ -1,6 +1,7 @@
 #include "platform/widgets/SSCommand.h"
 
 #include "platform/widgets/Bevel.h"
+#include "platform/widgets/WidgetAccessibility.h"
 #include "platform/text/KeyCodes.h"
 #include "platform/objects/OleColor.h"
 #include "platform/objects/PropertyError.h"
@@ -44,6 +45,7 @@ SSCommand::SSCommand(QWidget *parent)
     : QWidget(parent)
     , m_foreColor(OleColor::ButtonText)
 {
+    WidgetAccessibility::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_KeyCompression, false);
     setMouseTracking(true);
@@ -63,6 +65,7 @@ void SSCommand::setCaption(const QString &caption)
     updateMnemonic();
     updateGeometry();
     update();
+    WidgetAccessibility::captionChanged(this);
 }
 
 void SSCommand::setFont(const StdFont &font)

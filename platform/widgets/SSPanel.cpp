@@ -1,6 +1,7 @@
 #include "platform/widgets/SSPanel.h"
 
 #include "platform/widgets/Bevel.h"
+#include "platform/widgets/WidgetAccessibility.h"
 #include "platform/text/KeyCodes.h"
 #include "platform/objects/OleColor.h"
 #include "platform/objects/PropertyError.h"
@@ -28,6 +29,7 @@ SSPanel::SSPanel(QWidget *parent)
     , m_backColor(OleColor::ButtonFace)
     , m_foreColor(OleColor::ButtonText)
 {
+    WidgetAccessibility::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Hover effects of the callers need MouseMove without a button held.
     setMouseTracking(true);
@@ -40,6 +42,7 @@ void SSPanel::setCaption(const QString &caption)
     m_caption = caption;
     updateGeometry();
     update();
+    WidgetAccessibility::captionChanged(this);
 }
 
 void SSPanel::setAlignment(int alignment)

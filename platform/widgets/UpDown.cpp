@@ -1,6 +1,9 @@
 #include "platform/widgets/UpDown.h"
 
+#include "platform/widgets/WidgetAccessibility.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -65,6 +68,7 @@ private:
 UpDown::UpDown(QWidget *parent)
     : QWidget(parent), m_up(new ArrowButton(true, this)), m_down(new ArrowButton(false, this))
 {
+    WidgetAccessibility::install();
     m_up->setObjectName(QStringLiteral("upButton"));
     m_down->setObjectName(QStringLiteral("downButton"));
     connect(m_up, &QAbstractButton::clicked, this, &UpDown::stepUp);
@@ -153,8 +157,11 @@ void UpDown::step(int direction)
         m_buddy->setText(text);
         changedValue = true;
     }
-    if (changedValue)
+    if (changedValue) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
         emit changed(value);
+    }
 }
 
 void UpDown::readBuddy()
