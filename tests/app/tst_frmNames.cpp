@@ -65,6 +65,7 @@ private slots:
     void titleBarCloseWaitsForTheKeptList();
     void listHeldByAnotherJotwellIsReadOnly();
     void tooLargeListIsLeftAsItIs();
+    void fullListTakesNoMoreNames();
 };
 
 void tst_frmNames::addRemoveAndUseAName()
@@ -275,6 +276,30 @@ void tst_frmNames::tooLargeListIsLeftAsItIs()
     n.window->close();
     QVERIFY(n.gone());
     QCOMPARE(NoteFiles::readBytes(n.path()).size(), huge.size());
+}
+
+// The last name that fits is added; the one after it is refused with a
+// message, so Names.cat never holds more than the next opening reads.
+void tst_frmNames::fullListTakesNoMoreNames()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    QByteArray names;
+    for (int i = 0; i < 32766; ++i)
+        names += "Name " + QByteArray::number(i) + "\r\n";
+    NoteFiles::writeBytes(n.path(), names);
+    n.open();
+    n.add(QStringLiteral("Bob"));
+    QCOMPARE(n.list()->count(), 32767);
+    QVERIFY(s.messages().isEmpty());
+    n.add(QStringLiteral("Carl"));
+    QCOMPARE(n.list()->count(), 32767);
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("full")));
+    n.window->close();
+    QVERIFY(n.gone());
+    QCOMPARE(NoteFiles::readBytes(n.path()), names + "Bob\r\n");
 }
 
 QTEST_MAIN(tst_frmNames)
