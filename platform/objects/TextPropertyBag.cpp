@@ -179,17 +179,23 @@ QString formatValue(const PropertyValue &value)
 TextPropertyBag TextPropertyBag::fromText(const QString &text, const QString &baseDir)
 {
     TextPropertyBag bag;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    bag.m_index.reserve(lines.size());
-    bag.m_entries.reserve(lines.size());
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNumber = i + 1;
-        QString line = lines.at(i);
-        if (i == 0 && line.startsWith(QChar(0xFEFF)))
-            line.remove(0, 1);
-        if (line.endsWith(QLatin1Char('\r')))
+    const QStringView all(text);
+    const qsizetype lineCount = all.count(u'\n') + 1;
+    bag.m_index.reserve(lineCount);
+    bag.m_entries.reserve(lineCount);
+    // Line by line through views of the text: no copy of every line is held.
+    qsizetype start = 0;
+    for (int lineNumber = 1; start <= all.size(); ++lineNumber) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.sliced(start, end - start);
+        start = end + 1;
+        if (lineNumber == 1 && line.startsWith(QChar(0xFEFF)))
+            line = line.sliced(1);
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QString trimmed = line.trimmed().toString();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')) || trimmed.startsWith(QLatin1Char(';')))
             continue;
         const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
