@@ -71,7 +71,7 @@ int main(int argc, char **argv)
         return *status;
     LaunchOptions::Request request;
     QString error;
-    if (!options.interpret(QDir::currentPath(), LaunchOptions::sessionDataFolder(), &request, &error))
+    if (!options.interpret(LaunchOptions::currentFolder(), LaunchOptions::sessionDataFolder(), &request, &error))
         return CommandLine::reject(options.parser(), argv[0], error);
     if (request.action != LaunchOptions::Action::Run)
         return switchAutostart(request.action == LaunchOptions::Action::AutostartOn);
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
         tell(stderr, QStringLiteral("jotwell: %1").arg(error));
         return 1;
     }
-    if (const QString missing = DesktopSession::missingDisplay(QStringLiteral("Jotwell")); !missing.isEmpty()) {
+    if (const QString missing = DesktopSession::missingDisplay(QStringLiteral("Jotwell"), argc, argv); !missing.isEmpty()) {
         tell(stderr, missing);
         return 1;
     }

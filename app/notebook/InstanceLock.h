@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/WriterLock.h"
+
 #include <QString>
 
 // One writer per note file: a lock on "Notes.lck" next to "Notes.dat" (next to
@@ -10,25 +12,20 @@ class InstanceLock
 {
 public:
     explicit InstanceLock(const QString &folder);
-    ~InstanceLock();
-    InstanceLock(const InstanceLock &) = delete;
-    InstanceLock &operator=(const InstanceLock &) = delete;
 
     // True when the lock is now held; otherwise lastError() says why.
     bool acquire();
-    void release();
-    bool isHeld() const { return m_fd >= 0; }
+    void release() { m_lock.release(); }
+    bool isHeld() const { return m_lock.isHeld(); }
     // After a failed acquire(): true when another Jotwell holds the lock,
     // false when the lock file itself could not be opened or locked.
     bool heldByAnother() const { return m_heldByAnother; }
     QString lastError() const { return m_lastError; }
     // After acquire(), held or not: the lock file every Jotwell of these notes locks.
-    QString path() const { return m_path; }
+    QString path() const { return m_lock.lockPath(); }
 
 private:
-    QString m_folder;
-    QString m_path;
-    int m_fd = -1;
+    WriterLock m_lock;
     QString m_lastError;
     bool m_heldByAnother = false;
 };

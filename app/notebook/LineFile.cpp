@@ -1,28 +1,49 @@
 #include "notebook/LineFile.h"
 
-#include "platform/files/FileOps.h"
-#include "platform/text/FixedText.h"
+#include "platform/files/SafeRead.h"
 #include "platform/files/SafeReplace.h"
+#include "platform/text/FixedText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <QLocale>
 
 namespace LineFile {
 
 namespace {
-
-// A word list this large is not one of ours; refuse it rather than fill memory.
-constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
 bool failed(QString *error, const QString &sentence)
 {
     if (error)
         *error = sentence;
     return false;
+}
+
+QString tooManyEntries(const QString &name)
+{
+    return QCoreApplication::translate("LineFile", "%1 holds more than %2 lines, more than a list can show.")
+        .arg(name, QLocale().toString(MaxEntries));
+}
+
+// The lines a reader finds in data, counting no further than limit + 1, so
+// that a file of millions of line ends is refused before a string is made.
+qsizetype countLines(const QByteArray &data, qsizetype limit)
+{
+    const char *bytes = data.constData();
+    const qsizetype length = data.size();
+    qsizetype count = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < length && count <= limit; ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        ++count;
+        if (bytes[i] == '\r' && i + 1 < length && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (count <= limit && start < length)
+        ++count;
+    return count;
 }
 
 QStringList splitLines(const QByteArray &data)
@@ -49,46 +70,38 @@ QStringList splitLines(const QByteArray &data)
 bool read(const QString &path, QStringList &lines, QString *error)
 {
     lines.clear();
-    FileOps &ops = FileOps::instance();
     const QString name = QFileInfo(path).fileName();
-    // Non-blocking, so that a pipe put in the file's place cannot hang the window.
-    const int fd = ops.open(FileOps::encodePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return true;
-        return failed(error, QCoreApplication::translate("LineFile", "%1 could not be opened: %2.").arg(name, FileOps::errorText(errno)));
-    }
-    struct stat status;
-    QString problem;
     QByteArray data;
-    if (ops.fstat(fd, &status) != 0) {
-        problem = QCoreApplication::translate("LineFile", "%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
-    } else if (!S_ISREG(status.st_mode)) {
-        problem = QCoreApplication::translate("LineFile", "%1 is not a regular file.").arg(name);
-    } else if (status.st_size > MaxBytes) {
-        problem = QCoreApplication::translate("LineFile", "%1 is too large to be a list of names.").arg(name);
-    } else {
-        data.resize(status.st_size);
-        const qint64 got = FileOps::preadFull(fd, data.data(), data.size(), 0);
-        if (got < 0)
-            problem = QCoreApplication::translate("LineFile", "%1 could not be read: %2.").arg(name, FileOps::errorText(errno));
-        else
-            data.resize(got);
-    }
-    ops.close(fd);
-    if (!problem.isEmpty())
-        return failed(error, problem);
+    // Non-blocking, so that a pipe put in the file's place cannot hang the window.
+    const SafeRead::Result result = SafeRead::readAll(path, MaxBytes, &data);
+    if (result.status == SafeRead::Status::Missing)
+        return true;
+    if (result.status == SafeRead::Status::TooLarge)
+        return failed(error, QCoreApplication::translate("LineFile", "%1 is too large to be a list of names.").arg(name));
+    if (!result.ok())
+        return failed(error, SafeRead::problem(name, result));
+    if (countLines(data, MaxEntries) > MaxEntries)
+        return failed(error, tooManyEntries(name));
     lines = splitLines(data);
     return true;
 }
 
 bool write(const QString &path, const QStringList &lines, QString *error)
 {
+    const QString name = QFileInfo(path).fileName();
+    // Counted as the reader will count them: an entry holding a line break
+    // comes back as two.
+    if (lines.size() > MaxEntries)
+        return failed(error, tooManyEntries(name) + QCoreApplication::translate("LineFile", " It was not written."));
     QByteArray data;
     for (const QString &line : lines) {
         data += FixedText::toCodePage(line);
         data += "\r\n";
+        if (data.size() > MaxBytes)
+            return failed(error, QCoreApplication::translate("LineFile", "%1 would be too large to be a list of names. It was not written.").arg(name));
     }
+    if (countLines(data, MaxEntries) > MaxEntries)
+        return failed(error, tooManyEntries(name) + QCoreApplication::translate("LineFile", " It was not written."));
     return SafeReplace::writeFile(path, data, error);
 }
 

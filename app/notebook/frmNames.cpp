@@ -6,6 +6,7 @@
 #include "notebook/LineFile.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
+#include "platform/files/FileOps.h"
 #include "platform/seams/Dialogs.h"
 
 #include <QCloseEvent>
@@ -30,7 +31,10 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
 } // namespace
 
 frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent)
-    : QDialog(parent), m_folder(folder), m_txtContact(txtContact)
+    : QDialog(parent)
+    , m_folder(folder)
+    , m_txtContact(txtContact)
+    , m_namesLock(QDir(folder).filePath(QStringLiteral("Names.cat")), QStringLiteral("Names.lck"))
 {
     setObjectName(QStringLiteral("frmNames"));
     // A fixed dialog: the window manager offers no minimize, maximize or resizing.
@@ -50,6 +54,9 @@ frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent
     lblSelect->setText(tr("&Select name to use:"));
     lstNames = Twips::place<QListWidget>(this, "lstNames", 120, 1110, 2535, 2190);
     lblSelect->setBuddy(lstNames);
+    // Every name takes one line of the list's font: measured once, not once
+    // a name, so that the longest list opens in a fraction of a second.
+    lstNames->setUniformItemSizes(true);
     cmdDelete = button(this, "cmdDelete", tr("&Remove"), 2775, 1110);
     cmdOK = button(this, "cmdOK", tr("&OK"), 2775, 2925);
 
@@ -82,6 +89,16 @@ void frmNames::Form_Load()
     Text1->setText(m_txtContact ? m_txtContact->text() : QString());
     cmdAdd->setEnabled(false);
     cmdDelete->setEnabled(false);
+    const WriterLock::Outcome lock = m_namesLock.acquire();
+    m_readOnly = lock != WriterLock::Outcome::Held;
+    if (m_readOnly) {
+        const QString why = lock == WriterLock::Outcome::HeldByAnother
+            ? tr("Another Jotwell has this contact list open.")
+            : tr("Names.cat cannot be locked for writing: %1.").arg(FileOps::errorText(m_namesLock.error()));
+        Dialogs::instance().messageBox(
+            why + tr("\nThe list is shown read-only: names added or removed in this window will not be saved."),
+            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, Version::title());
+    }
     QStringList names;
     QString error;
     m_read = LineFile::read(namesPath(), names, &error);
@@ -111,8 +128,15 @@ void frmNames::cmdAdd_Click()
     const QString name = Text1->text();
     if (name.isEmpty())
         return;
-    if (lstNames->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+    if (lstNames->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        if (lstNames->count() >= LineFile::MaxEntries) {
+            // Names.cat would hold more than the next opening reads.
+            Dialogs::instance().messageBox(tr("The contact list is full: it holds at most %1 names.").arg(LineFile::MaxEntries),
+                                           Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation, Version::title());
+            return;
+        }
         lstNames->addItem(name);
+    }
     Text1->clear();
     Text1->setFocus();
     Text1_Change();
@@ -149,7 +173,7 @@ void frmNames::cmdOK_Click()
 
 bool frmNames::Form_Unload()
 {
-    if (!m_read)
+    if (!m_read || m_readOnly)
         return true;
     QStringList names;
     for (int i = 0; i < lstNames->count(); ++i)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/WriterLock.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -45,6 +47,11 @@ private:
     // Names.cat is written back only when it was read: a list that failed to
     // load would otherwise replace the user's file with nothing.
     bool m_read = false;
+    // Held while the window is open: another Jotwell whose Names.cat leads
+    // to the same file would otherwise write back its own list over ours.
+    // Without it the list is shown read-only and not written back.
+    WriterLock m_namesLock;
+    bool m_readOnly = false;
 
     QLabel *lblName = nullptr;
     QLineEdit *Text1 = nullptr;

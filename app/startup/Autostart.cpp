@@ -1,18 +1,17 @@
 #include "startup/Autostart.h"
 
 #include "platform/files/SafeReplace.h"
+#include "platform/files/XdgFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace Autostart {
 
 QString entryPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("autostart/jotwell.desktop"));
+    return QDir(XdgFolders::configHome()).filePath(QStringLiteral("autostart/jotwell.desktop"));
 }
 
 QString quoteExecArgument(const QString &argument)
@@ -61,7 +60,9 @@ bool enable(const QString &path, const QString &program, QString *error)
         *error = QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder));
         return false;
     }
-    return SafeReplace::writeFile(path, entryText(program), error);
+    // A link in the entry's place is replaced, never written through: it may
+    // lead to a desktop entry of the system or of another program.
+    return SafeReplace::writeFile(path, entryText(program), error, SafeReplace::Links::ReplaceLink);
 }
 
 bool disable(const QString &path, QString *error)

@@ -47,10 +47,18 @@ void holdMessages(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-QString missingDisplay(const QString &title)
+QString missingDisplay(const QString &title, int argc, char **argv)
 {
     if (!environment("QT_QPA_PLATFORM").isEmpty())
         return {};
+    // Qt's own -platform and -display options choose the platform or name the display.
+    for (int i = 1; i < argc; ++i) {
+        QByteArray option(argv[i]);
+        if (option.startsWith("--"))
+            option.remove(0, 1);
+        if (option == "-platform" || option == "-display")
+            return {};
+    }
     if (!environment("DISPLAY").isEmpty() || !environment("WAYLAND_DISPLAY").isEmpty())
         return {};
     return QStringLiteral("%1 needs a desktop: no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set).").arg(title);

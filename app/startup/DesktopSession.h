@@ -12,8 +12,9 @@ namespace DesktopSession {
 
 // The sentence for a session without a display, or empty when one may be
 // there: QT_QPA_PLATFORM chooses the platform itself; otherwise DISPLAY or
-// WAYLAND_DISPLAY must name one.
-QString missingDisplay(const QString &title);
+// WAYLAND_DISPLAY must name one, unless the command line (argc, argv) gives
+// Qt's -platform or -display option.
+QString missingDisplay(const QString &title, int argc = 0, char **argv = nullptr);
 
 // Creates the application. When the platform cannot be opened after all
 // (a display that does not answer), prints one sentence naming it to

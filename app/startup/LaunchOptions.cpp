@@ -1,12 +1,19 @@
 #include "startup/LaunchOptions.h"
 
+#include "platform/files/FileOps.h"
+#include "platform/files/XdgFolders.h"
 #include "platform/startup/CommandLine.h"
 #include "startup/Autostart.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 LaunchOptions::LaunchOptions()
     : m_dataFolder(QStringLiteral("data-folder"),
@@ -52,6 +59,10 @@ bool LaunchOptions::interpret(const QString &currentFolder, const QString &dataF
         *error = QStringLiteral("Give one folder, not %1.").arg(folders.size());
         return false;
     }
+    if (!folders.isEmpty() && folders.first().isEmpty()) {
+        *error = QCoreApplication::translate("LaunchOptions", "The folder given is empty; name a folder, or give none for the current one.");
+        return false;
+    }
     if (m_parser.isSet(m_newNote) && m_parser.isSet(m_newAlarm)) {
         *error = QCoreApplication::translate("LaunchOptions", "Give either --new-note or --new-alarm, not both.");
         return false;
@@ -80,25 +91,62 @@ bool LaunchOptions::interpret(const QString &currentFolder, const QString &dataF
         *request = Request {Action::Run, QDir::cleanPath(dataFolder), true, start};
         return true;
     }
-    const QString folder = folders.isEmpty() ? currentFolder : QDir(currentFolder).absoluteFilePath(folders.first());
-    *request = Request {Action::Run, QDir::cleanPath(folder), false, start};
+    QString folder;
+    if (!folders.isEmpty() && QDir::isAbsolutePath(folders.first()))
+        folder = QDir::cleanPath(folders.first());
+    else if (!currentFolder.isEmpty())
+        folder = QDir::cleanPath(folders.isEmpty() ? currentFolder : QDir(currentFolder).absoluteFilePath(folders.first()));
+    // Otherwise the current folder cannot be named and the folder stays
+    // empty: prepareFolder() says why, and Jotwell works nowhere else.
+    *request = Request {Action::Run, folder, false, start};
     return true;
+}
+
+QString LaunchOptions::currentFolder(QString *error)
+{
+    // QDir::currentPath() gives no reason when getcwd fails, as it does for a
+    // path longer than the system allows.
+    char *path = ::getcwd(nullptr, 0);
+    if (!path) {
+        if (error)
+            *error = QCoreApplication::translate("LaunchOptions", "Jotwell cannot work in the current folder: %1.")
+                         .arg(FileOps::errorText(errno));
+        return {};
+    }
+    const QString folder = QFile::decodeName(path);
+    std::free(path);
+    return folder;
 }
 
 QString LaunchOptions::sessionDataFolder()
 {
-    // GenericDataLocation follows XDG_DATA_HOME when it is set and absolute.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("jotwell"));
+    return QDir(XdgFolders::dataHome()).filePath(QStringLiteral("jotwell"));
 }
 
 bool LaunchOptions::prepareFolder(const Request &request, QString *error)
 {
+    if (request.folder.isEmpty()) {
+        currentFolder(error);
+        return false;
+    }
     if (request.createFolder && !QDir().mkpath(request.folder)) {
         *error = QStringLiteral("Jotwell cannot create its folder %1.").arg(QDir::toNativeSeparators(request.folder));
         return false;
     }
-    if (!QFileInfo(request.folder).isDir()) {
+    const QByteArray path = QFile::encodeName(request.folder);
+    struct stat status;
+    const bool missing = ::stat(path.constData(), &status) != 0 ? errno == ENOENT || errno == ENOTDIR : !S_ISDIR(status.st_mode);
+    if (missing) {
         *error = QStringLiteral("There is no folder %1.").arg(QDir::toNativeSeparators(request.folder));
+        return false;
+    }
+    // The data files are named relative to the folder, so it becomes the
+    // current one here, and a folder that cannot be entered (a path longer
+    // than the system allows, say) ends the start instead of leaving Jotwell
+    // somewhere else.
+    if (::chdir(path.constData()) != 0) {
+        *error = QCoreApplication::translate("LaunchOptions", "Jotwell cannot work in the folder %1: %2.")
+                     .arg(QDir::toNativeSeparators(request.folder), FileOps::errorText(errno));
         return false;
     }
     return true;

@@ -20,7 +20,8 @@ public:
     struct Request
     {
         Action action = Action::Run;
-        // For Run: the absolute folder the notes live in.
+        // For Run: the absolute folder the notes live in; empty when it is
+        // the current folder and that cannot be named.
         QString folder;
         // For Run: whether the folder is to be created when absent (the
         // session's notes folder is; a folder the user names must exist).
@@ -42,8 +43,14 @@ public:
     // ${XDG_DATA_HOME:-~/.local/share}/jotwell.
     static QString sessionDataFolder();
 
-    // Makes sure the request's folder is there: creates it when the request
-    // says so, else false with a sentence for the user when it is no folder.
+    // The process's current folder, or empty with a sentence for the user in
+    // *error when it cannot be named (a path longer than the system allows).
+    static QString currentFolder(QString *error = nullptr);
+
+    // Makes sure the request's folder is there (creating it when the request
+    // says so) and makes it the current folder; else false with a sentence
+    // for the user naming the folder and the reason. An empty folder is the
+    // current folder that could not be named.
     static bool prepareFolder(const Request &request, QString *error);
 
 private:

@@ -7,6 +7,7 @@
 
 #include "ControlHost.h"
 
+#include "platform/objects/PropertyText.h"
 #include "platform/objects/TextPropertyBag.h"
 #include "platform/startup/CommandLine.h"
 #include "platform/pages/PropertyDialog.h"
@@ -61,7 +62,8 @@ std::optional<QPoint> parsePoint(const QString &text)
 
 void complain(const QString &message)
 {
-    std::fprintf(stderr, "zvcal-host: %s\n", qPrintable(message));
+    // Messages quote the user's files: their control characters are shown, not sent.
+    std::fprintf(stderr, "zvcal-host: %s\n", qPrintable(PropertyText::printable(message)));
     std::fflush(stderr);
 }
 
@@ -162,7 +164,8 @@ int main(int argc, char **argv)
                 return 1;
             }
         } catch (const PropertyBagError &e) {
-            complain(QStringLiteral("--load %1: %2").arg(parser.value(loadOption), e.text()));
+            // The file is named once, as for the errors of ReadProperties.
+            complain(QStringLiteral("--load %1: %2").arg(parser.value(loadOption), PropertyBagError(e.key(), e.line(), e.message()).text()));
             return 1;
         }
     } else {

@@ -4,6 +4,7 @@
 
 #include "platform/com/ServerLocks.h"
 #include "platform/com/TypeInfo.h"
+#include "platform/objects/PropertyBag.h"
 #include "properties/MemberDispatch.h"
 #include "properties/TypeLibrary.h"
 
@@ -127,7 +128,11 @@ public:
             return E_UNEXPECTED;
         const ComPtr<Interface> self(this);
         try {
-            m_widget->ReadProperties(bag);
+            try {
+                m_widget->ReadProperties(bag);
+            } catch (const PropertyError &e) {
+                throw bag.locate(e);
+            }
         } catch (...) {
             return currentExceptionToError(excep, m_class.source);
         }

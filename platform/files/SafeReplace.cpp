@@ -4,6 +4,7 @@
 #include "platform/files/LinkTarget.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -61,19 +62,52 @@ int createTemp(const QString &tempPath, mode_t mode, QString *error)
     return fd;
 }
 
-bool writeFile(const QString &givenPath, const QByteArray &data, QString *error)
+int createUniqueTemp(const QString &path, mode_t mode, QString *tempPath, QString *error)
+{
+    FileOps &ops = FileOps::instance();
+    // Names made up at random and created exclusively: writers in other
+    // processes, through other links to the same file, each get their own.
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    int failure = EEXIST;
+    for (int attempt = 0; attempt < 100 && failure == EEXIST; ++attempt) {
+        QString tag;
+        for (int i = 0; i < 8; ++i)
+            tag += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+        *tempPath = QStringLiteral("%1.%2.tmp").arg(path, tag);
+        const QByteArray encoded = FileOps::encodePath(*tempPath);
+        const int fd = ops.open(encoded.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0) {
+            failure = errno;
+            continue;
+        }
+        // The umask narrowed the mode given to open; the new file is to have it exactly.
+        if (ops.fchmod(fd, mode) != 0) {
+            failure = errno;
+            ops.close(fd);
+            ops.unlink(encoded.constData());
+            if (error)
+                *error = sentence(QStringLiteral("The permissions of the temporary file %1 could not be set").arg(fileName(*tempPath)), failure);
+            return -1;
+        }
+        return fd;
+    }
+    if (error)
+        *error = sentence(QStringLiteral("A temporary file for %1 could not be created").arg(fileName(path)), failure);
+    return -1;
+}
+
+bool writeFile(const QString &givenPath, const QByteArray &data, QString *error, Links links)
 {
     FileOps &ops = FileOps::instance();
     const QString name = fileName(givenPath);
-    // A linked file is replaced where it really lives; the link itself stays.
-    QString path;
-    if (!LinkTarget::resolve(givenPath, &path, error)) {
+    // A linked file is replaced where it really lives and the link itself
+    // stays, unless the caller replaces the link.
+    QString path = givenPath;
+    if (links == Links::WriteTarget && !LinkTarget::resolve(givenPath, &path, error)) {
         if (error)
             *error += QStringLiteral(" %1 was not written.").arg(name);
         return false;
     }
-    const QString tempPath = path + QStringLiteral(".tmp");
-    const QByteArray encodedTemp = FileOps::encodePath(tempPath);
 
     // A new file keeps the permissions of the one it replaces; a first one is private.
     mode_t mode = 0600;
@@ -81,9 +115,11 @@ bool writeFile(const QString &givenPath, const QByteArray &data, QString *error)
     if (ops.lstat(FileOps::encodePath(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
         mode = status.st_mode & 0777;
 
-    const int fd = createTemp(tempPath, mode, error);
+    QString tempPath;
+    const int fd = createUniqueTemp(path, mode, &tempPath, error);
     if (fd < 0)
         return false;
+    const QByteArray encodedTemp = FileOps::encodePath(tempPath);
 
     QString failure;
     int failureError = 0;

@@ -15,11 +15,24 @@ namespace SafeReplace {
 // sentence for the user in *error. The file gets exactly mode, whatever the umask.
 int createTemp(const QString &tempPath, mode_t mode, QString *error);
 
-// Writes data to a temporary file next to path ("<path>.tmp"), flushes it,
-// renames it over path and flushes the folder. When path is a symbolic link
-// the file it leads to is replaced instead, and a link that leads nowhere is
-// refused. On failure path is unchanged,
+// What writeFile does when path is a symbolic link.
+enum class Links {
+    WriteTarget,  // replace the file the link leads to; the link stays
+    ReplaceLink,  // put a regular file in the link's place
+};
+
+// Creates "<path>.<8 random letters>.tmp" exclusively for reading and
+// writing, with exactly mode, and names it in *tempPath: a name of its own
+// for each write, so that processes writing one file through different links
+// never meet on a temporary name. Returns the descriptor, or -1 with a
+// sentence for the user in *error.
+int createUniqueTemp(const QString &path, mode_t mode, QString *tempPath, QString *error);
+
+// Writes data to a temporary file next to path (createUniqueTemp), flushes
+// it, renames it over path and flushes the folder. When path is a symbolic
+// link the file it leads to is replaced (a link that leads nowhere is refused),
+// or the link itself, as links says. On failure path is unchanged,
 // the temporary file is removed and *error holds a sentence for the user.
-bool writeFile(const QString &path, const QByteArray &data, QString *error);
+bool writeFile(const QString &path, const QByteArray &data, QString *error, Links links = Links::WriteTarget);
 
 } // namespace SafeReplace

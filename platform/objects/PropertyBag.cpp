@@ -109,6 +109,19 @@ QString PropertyBagError::text() const
     return errorText(m_file, m_line, m_key, m_message);
 }
 
+const PropertyValue *PropertyBag::lookUp(const QString &key) const
+{
+    m_lastKeyRead = key;
+    return find(key);
+}
+
+PropertyError PropertyBag::locate(const PropertyError &error) const
+{
+    if (m_lastKeyRead.isEmpty())
+        return error;
+    return PropertyError(error.number(), errorText({}, lineOf(m_lastKeyRead), m_lastKeyRead, error.text()));
+}
+
 void PropertyBag::fail(const QString &key, const QString &message) const
 {
     throw PropertyBagError(key, lineOf(key), message);
@@ -116,7 +129,7 @@ void PropertyBag::fail(const QString &key, const QString &message) const
 
 std::int32_t PropertyBag::readInt(const QString &key, std::int32_t defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto i = std::get_if<std::int32_t>(v))
@@ -135,7 +148,7 @@ std::int32_t PropertyBag::readInt(const QString &key, std::int32_t defaultValue)
 
 bool PropertyBag::readBool(const QString &key, bool defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto b = std::get_if<bool>(v))
@@ -156,7 +169,7 @@ bool PropertyBag::readBool(const QString &key, bool defaultValue) const
 
 double PropertyBag::readDouble(const QString &key, double defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto d = number(*v))
@@ -166,7 +179,7 @@ double PropertyBag::readDouble(const QString &key, double defaultValue) const
 
 QString PropertyBag::readText(const QString &key, const QString &defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     return std::visit(Overloaded{
@@ -184,7 +197,7 @@ QString PropertyBag::readText(const QString &key, const QString &defaultValue) c
 
 double PropertyBag::readDate(const QString &key, double defaultSerial) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultSerial;
     std::optional<double> serial;
@@ -206,7 +219,7 @@ double PropertyBag::readDate(const QString &key, double defaultSerial) const
 
 std::int32_t PropertyBag::readColor(const QString &key, std::int32_t defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto c = std::get_if<PropertyColor>(v))
@@ -226,7 +239,7 @@ std::int32_t PropertyBag::readColor(const QString &key, std::int32_t defaultValu
 
 StdFontPtr PropertyBag::readFont(const QString &key, const StdFontPtr &defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto f = std::get_if<StdFontPtr>(v); f && *f)
@@ -236,7 +249,7 @@ StdFontPtr PropertyBag::readFont(const QString &key, const StdFontPtr &defaultVa
 
 StdPicturePtr PropertyBag::readPicture(const QString &key, const StdPicturePtr &defaultValue) const
 {
-    const PropertyValue *v = find(key);
+    const PropertyValue *v = lookUp(key);
     if (!v)
         return defaultValue;
     if (auto p = std::get_if<StdPicturePtr>(v))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/objects/PropertyError.h"
 #include "platform/objects/StdFont.h"
 #include "platform/objects/StdPicture.h"
 
@@ -103,6 +104,17 @@ public:
     // The generic write: stores unless the value equals the default.
     void write(const QString &key, const PropertyValue &value, const PropertyValue &defaultValue);
 
+    // A load reads each key and hands its value to a setter at once, so a
+    // setter's refusal concerns the key read last: the same error, its text
+    // led by that key's line and name ("line 12: BevelWidth: Invalid property
+    // value").
+    PropertyError locate(const PropertyError &error) const;
+
 protected:
     [[noreturn]] void fail(const QString &key, const QString &message) const;
+
+private:
+    const PropertyValue *lookUp(const QString &key) const;
+
+    mutable QString m_lastKeyRead;
 };

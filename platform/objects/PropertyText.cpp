@@ -154,6 +154,28 @@ QString quote(const QString &text)
     return out;
 }
 
+namespace {
+
+bool isControl(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+} // namespace
+
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (isControl(c.unicode()))
+            out += QStringLiteral("\\u{%1}").arg(c.unicode(), 0, 16);
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::optional<QString> unquote(const QString &text, qsizetype &pos, QString *error)
 {
     auto fail = [&](const QString &message) -> std::optional<QString> {

@@ -27,6 +27,10 @@ std::optional<std::int32_t> parseColor(const QString &text);
 // A double-quoted string with \" \\ \n \r \t and \u{hex} for other control
 // characters.
 QString quote(const QString &text);
+// text with every control character (C0, DEL, C1, line and paragraph
+// separators) written as \u{hex}, so that a message quoting a file's text
+// cannot steer the terminal it is printed on.
+QString printable(const QString &text);
 // Reads a quoted string starting at text[pos]; pos is left after the closing
 // quote. No value (and *error set) for a malformed string.
 std::optional<QString> unquote(const QString &text, qsizetype &pos, QString *error);

@@ -55,7 +55,8 @@ StdFontPtr StdFont::clone() const
 
 void StdFont::setAttributes(const FontAttributes &attributes)
 {
-    if (attributes.name.isEmpty() || !(attributes.size > 0 && attributes.size <= 2048)
+    // A size that rounds to nothing would make a font that no copy could take.
+    if (attributes.name.isEmpty() || !(attributes.size > 0 && attributes.size <= 2048) || !(roundSize(attributes.size) > 0)
         || attributes.weight < 1 || attributes.weight > 1000 || attributes.charset < 0 || attributes.charset > 255)
         throw PropertyError::invalidValue();
     FontAttributes a = attributes;
@@ -74,7 +75,7 @@ void StdFont::setName(const QString &name)
 
 void StdFont::setSize(double points)
 {
-    if (!(points > 0 && points <= 2048))
+    if (!(points > 0 && points <= 2048) || !(roundSize(points) > 0))
         throw PropertyError::invalidValue();
     FontAttributes a = m_attr;
     a.size = roundSize(points);

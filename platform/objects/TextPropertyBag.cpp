@@ -1,5 +1,7 @@
 #include "platform/objects/TextPropertyBag.h"
 
+#include "platform/files/FileOps.h"
+#include "platform/files/SafeRead.h"
 #include "platform/objects/PropertyText.h"
 
 #include <QDir>
@@ -177,15 +179,23 @@ QString formatValue(const PropertyValue &value)
 TextPropertyBag TextPropertyBag::fromText(const QString &text, const QString &baseDir)
 {
     TextPropertyBag bag;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        const int lineNumber = i + 1;
-        QString line = lines.at(i);
-        if (i == 0 && line.startsWith(QChar(0xFEFF)))
-            line.remove(0, 1);
-        if (line.endsWith(QLatin1Char('\r')))
+    const QStringView all(text);
+    const qsizetype lineCount = all.count(u'\n') + 1;
+    bag.m_index.reserve(lineCount);
+    bag.m_entries.reserve(lineCount);
+    // Line by line through views of the text: no copy of every line is held.
+    qsizetype start = 0;
+    for (int lineNumber = 1; start <= all.size(); ++lineNumber) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.sliced(start, end - start);
+        start = end + 1;
+        if (lineNumber == 1 && line.startsWith(QChar(0xFEFF)))
+            line = line.sliced(1);
+        if (line.endsWith(u'\r'))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QString trimmed = line.trimmed().toString();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')) || trimmed.startsWith(QLatin1Char(';')))
             continue;
         const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
@@ -200,13 +210,21 @@ TextPropertyBag TextPropertyBag::fromText(const QString &text, const QString &ba
         const QString valueText = space < 0 ? QString() : rest.mid(space + 1).trimmed();
         if (type.isEmpty())
             throw PropertyBagError(key, lineNumber, QStringLiteral("the value has no type"));
-        if (bag.indexOf(key) >= 0)
+        const QString folded = TextPropertyBag::folded(key);
+        if (const int earlier = bag.m_index.value(folded, -1); earlier >= 0)
             throw PropertyBagError(key, lineNumber,
-                                   QStringLiteral("given twice (also on line %1)").arg(bag.lineOf(key)));
+                                   QStringLiteral("given twice (also on line %1)").arg(bag.m_entries.at(earlier).line));
         QString error;
-        PropertyValue value = parseValue(type, valueText, baseDir, &error);
+        PropertyValue value;
+        try {
+            value = parseValue(type, valueText, baseDir, &error);
+        } catch (const PropertyError &e) {
+            // A value the object itself refuses (a font size it cannot take).
+            error = e.text();
+        }
         if (!error.isEmpty())
             throw PropertyBagError(key, lineNumber, error);
+        bag.m_index.insert(folded, int(bag.m_entries.size()));
         bag.m_entries.append(Entry{key, std::move(value), lineNumber});
     }
     return bag;
@@ -214,10 +232,27 @@ TextPropertyBag TextPropertyBag::fromText(const QString &text, const QString &ba
 
 TextPropertyBag TextPropertyBag::fromFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PropertyBagError({}, 0, QStringLiteral("cannot be read: %1").arg(file.errorString()), path);
-    const QString text = QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    if (path.startsWith(QLatin1String(":/"))) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw PropertyBagError({}, 0, QStringLiteral("cannot be read: %1").arg(file.errorString()), path);
+        bytes = file.readAll();
+    } else {
+        // Without blocking and within bounds: the name may lead to a pipe or
+        // to something far larger than any bag.
+        const SafeRead::Result result = SafeRead::readAll(path, MaxFileBytes, &bytes);
+        if (result.status == SafeRead::Status::TooLarge)
+            throw PropertyBagError({}, 0,
+                                   QStringLiteral("is too large for a property bag (%1 bytes; at most %2)")
+                                       .arg(result.size).arg(MaxFileBytes),
+                                   path);
+        if (result.status == SafeRead::Status::NotRegular)
+            throw PropertyBagError({}, 0, QStringLiteral("is not a regular file"), path);
+        if (!result.ok())
+            throw PropertyBagError({}, 0, QStringLiteral("cannot be read: %1").arg(FileOps::errorText(result.error)), path);
+    }
+    const QString text = QString::fromUtf8(bytes);
     const QString baseDir = path.startsWith(QLatin1String(":/")) ? QFileInfo(path).path() : QFileInfo(path).absolutePath();
     try {
         return fromText(text, baseDir);
@@ -247,13 +282,20 @@ bool TextPropertyBag::saveToFile(const QString &path, QString *error) const
     return false;
 }
 
+QString TextPropertyBag::folded(const QString &key)
+{
+    return key.toCaseFolded();
+}
+
 int TextPropertyBag::indexOf(const QString &key) const
 {
-    for (int i = 0; i < m_entries.size(); ++i) {
-        if (m_entries.at(i).key.compare(key, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
+    return m_index.value(folded(key), -1);
+}
+
+void TextPropertyBag::append(Entry entry)
+{
+    m_index.insert(folded(entry.key), int(m_entries.size()));
+    m_entries.append(std::move(entry));
 }
 
 const PropertyValue *TextPropertyBag::find(const QString &key) const
@@ -275,7 +317,7 @@ void TextPropertyBag::store(const QString &key, const PropertyValue &value)
         throw PropertyBagError(key, 0, QStringLiteral("no font to store"));
     const int i = indexOf(key);
     if (i < 0)
-        m_entries.append(Entry{key, std::move(copy), 0});
+        append(Entry{key, std::move(copy), 0});
     else
         m_entries[i] = Entry{m_entries.at(i).key, std::move(copy), 0};
 }
@@ -283,8 +325,14 @@ void TextPropertyBag::store(const QString &key, const PropertyValue &value)
 void TextPropertyBag::remove(const QString &key)
 {
     const int i = indexOf(key);
-    if (i >= 0)
-        m_entries.removeAt(i);
+    if (i < 0)
+        return;
+    m_entries.removeAt(i);
+    m_index.remove(folded(key));
+    for (auto it = m_index.begin(); it != m_index.end(); ++it) {
+        if (it.value() > i)
+            --it.value();
+    }
 }
 
 int TextPropertyBag::lineOf(const QString &key) const

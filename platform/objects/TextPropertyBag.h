@@ -2,6 +2,7 @@
 
 #include "platform/objects/PropertyBag.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,13 +29,17 @@
 class TextPropertyBag : public PropertyBag
 {
 public:
+    // The largest bag file read: some fifty keys take a few kilobytes, and
+    // pictures kept in base64 a few megabytes at most.
+    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
     TextPropertyBag() = default;
 
     // `baseDir` resolves relative picture file references (default: the
     // current directory). Throws PropertyBagError.
     static TextPropertyBag fromText(const QString &text, const QString &baseDir = {});
     // A file or a ":/" resource. Throws PropertyBagError (also when the file
-    // cannot be read).
+    // cannot be read, is no regular file or is larger than MaxFileBytes).
     static TextPropertyBag fromFile(const QString &path);
 
     QString toText() const;
@@ -57,7 +62,11 @@ private:
         PropertyValue value;
         int line = 0;
     };
+    static QString folded(const QString &key);
     int indexOf(const QString &key) const;
+    void append(Entry entry);
 
     QList<Entry> m_entries;
+    // From each key, case folded, to its entry: loading stays linear in the keys.
+    QHash<QString, int> m_index;
 };

@@ -68,6 +68,44 @@ QStringList logicalLines(const QString &text)
     return lines;
 }
 
+// Qt's own options, which QApplication takes out of the command line when
+// it is created; the program's parser is not to see them. Given with one
+// dash or two, as Qt takes them.
+QStringList withoutQtOptions(const QStringList &arguments)
+{
+    static const QStringList withValue = {
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("session"), QStringLiteral("display"),
+        QStringLiteral("geometry"), QStringLiteral("style"), QStringLiteral("stylesheet")};
+    static const QStringList alone = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
+    static const QStringList onlyJoined = {QStringLiteral("qmljsdebugger"), QStringLiteral("dialogs"),
+                                           QStringLiteral("fontengine")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            kept << arguments.mid(i);
+            break;
+        }
+        if (i == 0 || !argument.startsWith(QLatin1Char('-'))) {
+            kept << argument;
+            continue;
+        }
+        const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype equals = option.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? option : option.left(equals);
+        if (equals < 0 && withValue.contains(name)) {
+            ++i; // and its value
+            continue;
+        }
+        if ((equals >= 0 && (withValue.contains(name) || onlyJoined.contains(name))) || (equals < 0 && alone.contains(name)))
+            continue;
+        kept << argument;
+    }
+    return kept;
+}
+
 } // namespace
 
 QString wrap(const QString &text, qsizetype width)
@@ -121,7 +159,7 @@ std::optional<int> parse(QCommandLineParser &parser, int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments))
+    if (!parser.parse(withoutQtOptions(arguments)))
         return reject(parser, argc > 0 ? argv[0] : nullptr, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         print(stdout, usage(parser, argc > 0 ? argv[0] : nullptr));

@@ -14,11 +14,12 @@ namespace CommandLine {
 // Exit status of a command line the program does not understand.
 inline constexpr int UsageError = 2;
 
-// Adds -h/--help. Qt's --help-all is left out: options for Qt itself are not
-// taken on these command lines (its environment variables are).
+// Adds -h/--help. Qt's --help-all is left out.
 void addHelpOption(QCommandLineParser &parser);
 
-// Reads argv into parser, which has the help option. Answers --help (usage
+// Reads argv into parser, which has the help option, passing over Qt's own
+// standard options (-platform offscreen, -style fusion, -reverse, ...): those
+// are QApplication's, which takes them when it is created. Answers --help (usage
 // on standard output, status 0), --version when the program
 // has a version (name and version on standard output, status 0) and an unknown option or a missing value (the
 // error and the usage on standard error, UsageError). nullopt: carry on.

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Outcome
@@ -184,6 +188,58 @@ private slots:
         const qsizetype column = lines[option].indexOf("Start");
         QVERIFY(lines[option + 1].startsWith(QString(column, ' ')));
         QVERIFY(lines[option + 1].at(column) != ' ');
+    }
+
+    // Started in a folder whose path is longer than the system allows,
+    // Jotwell names the folder and the reason and ends, writing nothing
+    // there or anywhere else.
+    void overLongFolderEndsTheStart()
+    {
+        QTemporaryDir top;
+        const QByteArray step(200, 'd');
+        // Made step by step too: no call takes the whole path.
+        int folder = ::open(QFile::encodeName(top.path()).constData(), O_RDONLY | O_DIRECTORY);
+        for (int i = 0; i < 25 && folder >= 0; ++i) {
+            const int inner = ::mkdirat(folder, step.constData(), 0700) == 0 ? ::openat(folder, step.constData(), O_RDONLY | O_DIRECTORY) : -1;
+            ::close(folder);
+            folder = inner;
+        }
+        QVERIFY(folder >= 0);
+        ::close(folder);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess jotwell;
+        jotwell.setProcessEnvironment(env);
+        jotwell.setWorkingDirectory(top.path());
+        // No shell enters such a folder by its name: the child goes down step by step.
+        jotwell.setChildProcessModifier([step] {
+            for (int i = 0; i < 25; ++i) {
+                if (::chdir(step.constData()) != 0)
+                    ::_exit(99);
+            }
+        });
+        jotwell.start(Jotwell, {});
+        QVERIFY(jotwell.waitForFinished(30000));
+        const QString err = QString::fromLocal8Bit(jotwell.readAllStandardError());
+        QCOMPARE(jotwell.exitCode(), 1);
+        QVERIFY2(err.contains("File name too long") && err.contains(QString::fromLatin1(step)), qPrintable(err.left(300)));
+        QProcess find;
+        find.start("find", {top.path(), "-type", "f"});
+        QVERIFY(find.waitForFinished());
+        const QByteArray found = find.readAllStandardOutput();
+        QProcess::execute("rm", {"-rf", top.path()});
+        QCOMPARE(found, QByteArray());
+        QVERIFY(!QFile::exists("/Notes.dat") && !QFile::exists("/Notes.lck"));
+    }
+
+    // Qt's own options are taken as Qt programs take them.
+    void qtOptionsAreAccepted()
+    {
+        QTemporaryDir dir;
+        const Outcome outcome = run(Jotwell, {"-platform", "offscreen", "-style", "fusion", "--version"}, dir.path());
+        QCOMPARE(outcome.status, 0);
+        QVERIFY(outcome.out.startsWith("Jotwell "));
+        QVERIFY(outcome.err.isEmpty());
     }
 };
 

@@ -2,6 +2,8 @@
 #include "JotwellSession.h"
 #include "support/FaultyFileOps.h"
 
+#include "platform/files/WriterLock.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -61,6 +63,9 @@ private slots:
     void unreadListIsNotWrittenBack();
     void exitWhileOpenWritesNothing();
     void titleBarCloseWaitsForTheKeptList();
+    void listHeldByAnotherJotwellIsReadOnly();
+    void tooLargeListIsLeftAsItIs();
+    void fullListTakesNoMoreNames();
 };
 
 void tst_frmNames::addRemoveAndUseAName()
@@ -210,6 +215,91 @@ void tst_frmNames::titleBarCloseWaitsForTheKeptList()
     QVERIFY(n.gone());
     QVERIFY(!s.form->isVisible());
     QVERIFY(!clockTimer->isActive());
+}
+
+// Two folders whose Names.cat links to one file: while another Jotwell
+// has the list open, this one says so and does not write it back, so that
+// neither drops the other's names; once it is closed, this one writes again.
+void tst_frmNames::listHeldByAnotherJotwellIsReadOnly()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    QTemporaryDir other;
+    const QString real = other.filePath(QStringLiteral("Names.cat"));
+    NoteFiles::writeBytes(real, QByteArray("Ann\r\n"));
+    QVERIFY(QFile::link(real, n.path()));
+    {
+        WriterLock another(real, QStringLiteral("Names.lck"));
+        QCOMPARE(another.acquire(), WriterLock::Outcome::Held);
+        n.open();
+        QCOMPARE(s.messages().size(), 1);
+        QVERIFY(s.messages().at(0).text.contains(QStringLiteral("Another Jotwell has this contact list open")));
+        QCOMPARE(n.entries(), QStringList{QStringLiteral("Ann")});
+        n.add(QStringLiteral("Bob"));
+        n.window->close();
+        QVERIFY(n.gone());
+        QCOMPARE(NoteFiles::readBytes(real), QByteArray("Ann\r\n"));
+        // And ours, while open, keeps the other out.
+        n.open();
+        QCOMPARE(s.messages().size(), 2);
+        n.window->close();
+        QVERIFY(n.gone());
+    }
+    n.open();
+    QCOMPARE(s.messages().size(), 2);
+    {
+        WriterLock another(real, QStringLiteral("Names.lck"));
+        QCOMPARE(another.acquire(), WriterLock::Outcome::HeldByAnother);
+    }
+    n.add(QStringLiteral("Carl"));
+    n.window->close();
+    QVERIFY(n.gone());
+    QCOMPARE(NoteFiles::readBytes(real), QByteArray("Ann\r\nCarl\r\n"));
+    QVERIFY(QFileInfo(n.path()).isSymLink());
+}
+
+// A list of more lines than a list box shows is refused with a message and
+// never written back, however the window is closed.
+void tst_frmNames::tooLargeListIsLeftAsItIs()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    const QByteArray huge(4000000, '\n');
+    NoteFiles::writeBytes(n.path(), huge);
+    n.open();
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("more than")));
+    QCOMPARE(n.list()->count(), 0);
+    n.add(QStringLiteral("Bob"));
+    n.window->close();
+    QVERIFY(n.gone());
+    QCOMPARE(NoteFiles::readBytes(n.path()).size(), huge.size());
+}
+
+// The last name that fits is added; the one after it is refused with a
+// message, so Names.cat never holds more than the next opening reads.
+void tst_frmNames::fullListTakesNoMoreNames()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    QByteArray names;
+    for (int i = 0; i < 32766; ++i)
+        names += "Name " + QByteArray::number(i) + "\r\n";
+    NoteFiles::writeBytes(n.path(), names);
+    n.open();
+    n.add(QStringLiteral("Bob"));
+    QCOMPARE(n.list()->count(), 32767);
+    QVERIFY(s.messages().isEmpty());
+    n.add(QStringLiteral("Carl"));
+    QCOMPARE(n.list()->count(), 32767);
+    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(s.messages().at(0).text.contains(QStringLiteral("full")));
+    n.window->close();
+    QVERIFY(n.gone());
+    QCOMPARE(NoteFiles::readBytes(n.path()), names + "Bob\r\n");
 }
 
 QTEST_MAIN(tst_frmNames)

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class tst_ComHost : public QObject
 {
     Q_OBJECT
@@ -148,6 +150,48 @@ private slots:
         QVERIFY(host.waitForFinished(20000));
         QCOMPARE(host.exitCode(), 1);
         QVERIFY(QString::fromUtf8(host.readAllStandardError()).contains(QStringLiteral("does not provide ZORVCalendar.Nothing")));
+    }
+
+    // Every refused bag names the file, the line and the key; nothing of the
+    // bag reaches the terminal raw; a pipe named as a picture is refused at once.
+    void loadErrorsNameFileLineAndKey_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("BevelWidth beyond 16 bits") << QByteArray("BevelWidth = int 32768") << "line 2: BevelWidth: Invalid property value";
+        QTest::newRow("AutoSize out of range") << QByteArray("AutoSize = int 99") << "line 2: AutoSize: Invalid property value";
+        QTest::newRow("Font3D below range") << QByteArray("Font3D = int -1") << "line 2: Font3D: Invalid property value";
+        QTest::newRow("MousePointer out of range") << QByteArray("MousePointer = int 100000") << "line 2: MousePointer: Invalid property value";
+        QTest::newRow("calMinYear above calMaxYear") << QByteArray("calMinYear = int 2147483647") << "line 2: calMinYear: Invalid property value";
+        QTest::newRow("font size rounding to nothing") << QByteArray("calFont = font \"DejaVu Sans\" 1e-300") << "line 2: calFont: Invalid property value";
+        QTest::newRow("escape sequences in a bad type") << QByteArray("calCaption = \x1b]0;title\x07\x1b[2J \"x\"") << "line 2: calCaption: unknown type \"\\u{1b}]0;title\\u{7}\\u{1b}[2J\"";
+        QTest::newRow("picture that is a pipe") << QByteArray("Picture = picture file:p") << "line 2: Picture: cannot read the picture";
+    }
+    void loadErrorsNameFileLineAndKey()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("p")).constData(), 0600), 0);
+        const QString bag = dir.filePath(QStringLiteral("button.props"));
+        QFile file(bag);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("# saved by hand\n" + line + "\n");
+        file.close();
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QString::fromLatin1(RegistryFile::EnvironmentVariable), m_dir.filePath(QStringLiteral("registry.ini")));
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(ZVCAL_HOST_PATH), {QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalButton"), QStringLiteral("--load"), bag});
+        const bool finished = host.waitForFinished(20000);
+        if (!finished)
+            host.kill();
+        QVERIFY(finished);
+        QCOMPARE(host.exitCode(), 1);
+        const QByteArray err = host.readAllStandardError();
+        QVERIFY2(err.contains(QStringLiteral("zvcal-host: --load %1: %2").arg(bag, named).toUtf8()), err.constData());
+        QVERIFY(!err.contains('\x1b') && !err.contains('\x07'));
     }
 };
 

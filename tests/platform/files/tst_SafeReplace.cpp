@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 
 #include <cerrno>
@@ -24,6 +26,11 @@ bool put(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QStringList files(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden, QDir::Name);
 }
 
 mode_t modeOf(const QString &path)
@@ -52,9 +59,10 @@ private slots:
             QVERIFY(SafeReplace::writeFile(path, "new\r\n", nullptr));
         }
         const QStringList trace = faults.trace();
-        const qsizetype rename = trace.indexOf("rename Category.cat.tmp Category.cat");
-        const qsizetype flush = trace.indexOf("fsync Category.cat.tmp");
-        QVERIFY(flush > trace.lastIndexOf("pwrite Category.cat.tmp"));
+        const qsizetype rename = trace.indexOf(QRegularExpression("^rename Category\\.cat\\.\\w{8}\\.tmp Category\\.cat$"));
+        const QString temp = trace.value(rename).section(' ', 1, 1);
+        const qsizetype flush = trace.indexOf("fsync " + temp);
+        QVERIFY(flush > trace.lastIndexOf("pwrite " + temp));
         QVERIFY(rename > flush);
         QVERIFY(trace.lastIndexOf("fsync " + QFileInfo(dir.path()).fileName()) > rename);
         QCOMPARE(contents(path), QByteArray("new\r\n"));
@@ -80,7 +88,7 @@ private slots:
             QVERIFY(!SafeReplace::writeFile(path, "Bob\r\n", &error));
         }
         QCOMPARE(contents(path), QByteArray("Ann\r\n"));
-        QVERIFY(!QFile::exists(path + ".tmp"));
+        QCOMPARE(files(dir.path()), QStringList{"Names.cat"});
         QVERIFY(error.contains(FileOps::errorText(EIO)));
     }
 
@@ -118,7 +126,7 @@ private slots:
         QVERIFY(SafeReplace::writeFile(link, "new\r\n", nullptr));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(contents(real), QByteArray("new\r\n"));
-        QVERIFY(!QFile::exists(link + ".tmp"));
+        QCOMPARE(files(dir.path()), (QStringList{"Category.cat", "synced"}));
 
         const QString dangling = dir.filePath("Names.cat");
         QVERIFY(QFile::link(dir.filePath("gone/Names.cat"), dangling));
@@ -127,6 +135,72 @@ private slots:
         QVERIFY(error.contains("does not exist"));
         QVERIFY(QFileInfo(dangling).isSymLink());
         QVERIFY(!QFile::exists(dir.filePath("gone")));
+    }
+
+    // The login entry's way: a link in the file's place is itself replaced
+    // by a regular file, and what it led to stays as it was.
+    void linkCanBeReplacedInstead()
+    {
+        QTemporaryDir dir;
+        const QString elsewhere = dir.filePath("system.desktop");
+        const QString link = dir.filePath("jotwell.desktop");
+        QVERIFY(put(elsewhere, "theirs\n"));
+        QVERIFY(QFile::link(elsewhere, link));
+        QVERIFY(SafeReplace::writeFile(link, "ours\n", nullptr, SafeReplace::Links::ReplaceLink));
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(contents(link), QByteArray("ours\n"));
+        QCOMPARE(contents(elsewhere), QByteArray("theirs\n"));
+    }
+
+    // Every write takes a temporary name of its own: a name already taken
+    // (by a writer in another process, say) is neither removed nor written
+    // through; the write takes another.
+    void temporaryNameAlreadyTakenIsPassedOver()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Names.cat");
+        FaultyFileOps faults;
+        faults.failCall(2, EEXIST); // the first exclusive creation, after the lstat of Names.cat
+        {
+            ScopedFileOps use(&faults);
+            QVERIFY(SafeReplace::writeFile(path, "Ann\r\n", nullptr));
+        }
+        QCOMPARE(faults.log().mid(0, 3), (QStringList{"lstat", "open", "open"}));
+        const QStringList opened = faults.trace().filter(QRegularExpression("^open "));
+        QCOMPARE(opened.size(), 3); // two temporary names, then the folder to flush it
+        QVERIFY(opened.at(0) != opened.at(1));
+        QCOMPARE(contents(path), QByteArray("Ann\r\n"));
+        QCOMPARE(files(dir.path()), QStringList{"Names.cat"});
+    }
+
+    // Two writers replacing one file through two links at once: no write
+    // fails on the other's temporary file, and the file is always one of the
+    // complete versions.
+    void simultaneousWritersThroughLinks()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b") && QDir(dir.path()).mkpath("real"));
+        const QString real = dir.filePath("real/Names.cat");
+        QVERIFY(put(real, ""));
+        QVERIFY(QFile::link(real, dir.filePath("a/Names.cat")));
+        QVERIFY(QFile::link(real, dir.filePath("b/Names.cat")));
+        const QByteArray first(64 * 1024, 'a'), second(64 * 1024, 'b');
+        QAtomicInt failures;
+        auto writer = [&](const QString &link, const QByteArray &data) {
+            for (int i = 0; i < 40; ++i) {
+                if (!SafeReplace::writeFile(link, data, nullptr))
+                    failures.ref();
+            }
+        };
+        std::unique_ptr<QThread> a(QThread::create(writer, dir.filePath("a/Names.cat"), first));
+        std::unique_ptr<QThread> b(QThread::create(writer, dir.filePath("b/Names.cat"), second));
+        a->start();
+        b->start();
+        QVERIFY(a->wait(60000) && b->wait(60000));
+        QCOMPARE(failures.loadRelaxed(), 0);
+        const QByteArray last = contents(real);
+        QVERIFY(last == first || last == second);
+        QCOMPARE(files(dir.filePath("real")), QStringList{"Names.cat"});
     }
 };
 

@@ -1,4 +1,10 @@
+#include "platform/objects/PropertyText.h"
 #include "platform/objects/TextPropertyBag.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QImage>
@@ -74,6 +80,15 @@ private slots:
     void fontsAreNotSharedThroughTheBag();
     void pictureFileReference();
     void saveFailureKeepsOldFile();
+    void removeKeepsTheOtherKeys();
+    void hostileFilesAreRefused_data();
+    void hostileFilesAreRefused();
+    void pictureBeyondTheAllocationLimit_data();
+    void pictureBeyondTheAllocationLimit();
+    void fontSizeThatRoundsToNothing();
+    void setterRefusalNamesKeyAndLine();
+    void controlCharactersArePrintedEscaped_data();
+    void controlCharactersArePrintedEscaped();
 };
 
 void tst_PropertyBag::roundTrip_data()
@@ -389,6 +404,166 @@ void tst_PropertyBag::saveFailureKeepsOldFile()
     if (saved)
         QSKIP("running with rights that ignore folder permissions");
     QCOMPARE(TextPropertyBag::fromFile(path).readInt(QStringLiteral("k"), 0), 1);
+}
+
+// Keys found through the index still lead to their own values after
+// an entry before them went.
+void tst_PropertyBag::removeKeepsTheOtherKeys()
+{
+    TextPropertyBag bag = TextPropertyBag::fromText(QStringLiteral("A = int 1\nB = int 2\nC = int 3\nD = int 4\n"));
+    bag.remove(QStringLiteral("b"));
+    QCOMPARE(bag.keys(), (QStringList{"A", "C", "D"}));
+    QCOMPARE(bag.readInt(QStringLiteral("c"), 0), 3);
+    QCOMPARE(bag.readInt(QStringLiteral("D"), 0), 4);
+    QCOMPARE(bag.lineOf(QStringLiteral("d")), 4);
+    bag.writeInt(QStringLiteral("b"), 5, 0);
+    QCOMPARE(bag.keys(), (QStringList{"A", "C", "D", "b"}));
+    QCOMPARE(bag.readInt(QStringLiteral("B"), 0), 5);
+    QCOMPARE(bag.readInt(QStringLiteral("A"), 0), 1);
+}
+
+// A bag, or a picture it names, that is a pipe, a folder or too large is
+// refused at once with the file's name, instead of hanging or filling memory.
+void tst_PropertyBag::hostileFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("bag");     // what bag.txt is
+    QTest::addColumn<QString>("picture"); // what p is
+    QTest::addColumn<QString>("message");
+    QTest::newRow("bag is a pipe") << "fifo" << "" << "bag.txt: is not a regular file";
+    QTest::newRow("bag is a folder") << "folder" << "" << "bag.txt: is not a regular file";
+    QTest::newRow("bag one byte over the bound") << "over" << "" << "bag.txt: is too large for a property bag (16777217 bytes";
+    QTest::newRow("picture is a pipe") << "names p" << "fifo" << "line 1: Picture: cannot read the picture";
+    QTest::newRow("picture is a folder") << "names p" << "folder" << "it is not a regular file";
+}
+
+void tst_PropertyBag::hostileFilesAreRefused()
+{
+    QFETCH(QString, bag);
+    QFETCH(QString, picture);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString bagPath = dir.filePath(QStringLiteral("bag.txt"));
+    auto make = [&](const QString &kind, const QString &path) {
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+    };
+    make(bag, bagPath);
+    make(picture, dir.filePath(QStringLiteral("p")));
+    if (bag == QLatin1String("over") || bag == QLatin1String("names p")) {
+        QFile file(bagPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Picture = picture file:p\n");
+        if (bag == QLatin1String("over"))
+            QVERIFY(file.resize(TextPropertyBag::MaxFileBytes + 1));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const auto e = expectError([&] { TextPropertyBag::fromFile(bagPath); });
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY2(e.text().contains(message), qPrintable(e.text()));
+}
+
+namespace {
+
+// PNG bytes of a black picture of the size given.
+QByteArray pngOf(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+// A picture whose pixels need more memory than Qt's allocation limit is
+// reported as too large, with its size; one just within it loads. The limit
+// is lowered to 1 MiB so that the pictures stay small: 512 × 512 pixels of 4
+// bytes are exactly 1 MiB.
+void tst_PropertyBag::pictureBeyondTheAllocationLimit_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("512 x 512, at the limit") << 512 << 512 << true;
+    QTest::newRow("513 x 512, one column over") << 513 << 512 << false;
+    QTest::newRow("512 x 513, one row over") << 512 << 513 << false;
+}
+
+void tst_PropertyBag::pictureBeyondTheAllocationLimit()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, loads);
+    const QByteArray png = pngOf(width, height);
+    const int before = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("big.png")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png) == png.size());
+    file.close();
+    QString fromFile, fromBytes;
+    const StdPicturePtr a = StdPicture::fromFile(file.fileName(), &fromFile);
+    const StdPicturePtr b = StdPicture::fromPngBytes(png, &fromBytes);
+    QImageReader::setAllocationLimit(before);
+    QCOMPARE(bool(a), loads);
+    QCOMPARE(bool(b), loads);
+    if (loads) {
+        QCOMPARE(a->size(), QSize(width, height));
+        return;
+    }
+    const QString size = QStringLiteral("%1 × %2 pixels").arg(width).arg(height);
+    for (const QString &error : {fromFile, fromBytes}) {
+        QVERIFY2(error.contains(QStringLiteral("too large")) && error.contains(size), qPrintable(error));
+        QVERIFY(!error.contains(QStringLiteral("not a PNG")));
+    }
+}
+
+// The font object keeps four decimals of a size: one that rounds to 0 is
+// refused where it is read, with its line and key, not later by a copy.
+void tst_PropertyBag::fontSizeThatRoundsToNothing()
+{
+    const auto e = expectError([] {
+        TextPropertyBag::fromText(QStringLiteral("# fonts\ncalFont = font \"DejaVu Sans\" 1e-300\n"));
+    });
+    QCOMPARE(e.line(), 2);
+    QCOMPARE(e.key(), QStringLiteral("calFont"));
+    QVERIFY(e.text().contains(QStringLiteral("Invalid property value")));
+    const TextPropertyBag smallest = TextPropertyBag::fromText(QStringLiteral("calFont = font \"DejaVu Sans\" 0.0001\n"));
+    QCOMPARE(smallest.readFont(QStringLiteral("calFont"), nullptr)->size(), 0.0001);
+}
+
+// A setter's refusal during a load is put down to the key read last.
+void tst_PropertyBag::setterRefusalNamesKeyAndLine()
+{
+    const TextPropertyBag bag = TextPropertyBag::fromText(QStringLiteral("A = int 1\n\nBevelWidth = int 32768\n"));
+    bag.readInt(QStringLiteral("A"), 0);
+    bag.readInt(QStringLiteral("bevelwidth"), 1);
+    const PropertyError located = bag.locate(PropertyError::invalidValue());
+    QCOMPARE(located.number(), 380);
+    QCOMPARE(located.text(), QStringLiteral("line 3: bevelwidth: Invalid property value"));
+}
+
+void tst_PropertyBag::controlCharactersArePrintedEscaped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("plain text stays") << QStringLiteral("Zoë: \"x\" \\ 1") << QStringLiteral("Zoë: \"x\" \\ 1");
+    QTest::newRow("title change") << QStringLiteral("\x1b]0;t\x07") << QStringLiteral("\\u{1b}]0;t\\u{7}");
+    QTest::newRow("clear screen, tab, new line") << QStringLiteral("\x1b[2J\t\n") << QStringLiteral("\\u{1b}[2J\\u{9}\\u{a}");
+    QTest::newRow("DEL and C1 CSI") << QString(QChar(0x7F)) + QChar(0x9B) << QStringLiteral("\\u{7f}\\u{9b}");
+    QTest::newRow("line separator") << QString(QChar(0x2028)) << QStringLiteral("\\u{2028}");
+}
+
+void tst_PropertyBag::controlCharactersArePrintedEscaped()
+{
+    QFETCH(QString, text);
+    QTEST(PropertyText::printable(text), "printed");
 }
 
 QTEST_GUILESS_MAIN(tst_PropertyBag)
