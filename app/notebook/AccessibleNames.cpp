@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AccessibleNames", text);
-}
-
 // The windows built on a plain widget: "Select a Date" is a small dialog,
 // the desk clock a window of its own.
 QAccessibleInterface *windowFactory(const QString &className, QObject *object)
@@ -49,18 +44,18 @@ void name(QWidget *window, const char *control, const QString &text)
 // their places.
 void nameMainWindow(QWidget *window)
 {
-    name(window, "cmdPrevious", tr("Previous"));
-    name(window, "cmdNext", tr("Next"));
-    name(window, "txtInterval", tr("Remind me … days before."));
-    name(window, "udcDays", tr("Days before"));
-    name(window, "chkReminder", tr("Tasks: Reminder"));
-    name(window, "chkFollowUp", tr("Tasks: Follow Up"));
-    name(window, "txtEvery", tr("Remind me every: … Minutes"));
-    name(window, "udcMins", tr("Minutes between reminders"));
-    name(window, "txtTime", tr("Clock"));
-    name(window, "Picture1", tr("About %1").arg(Version::title()));
+    name(window, "cmdPrevious", QCoreApplication::translate("AccessibleNames", "Previous"));
+    name(window, "cmdNext", QCoreApplication::translate("AccessibleNames", "Next"));
+    name(window, "txtInterval", QCoreApplication::translate("AccessibleNames", "Remind me … days before."));
+    name(window, "udcDays", QCoreApplication::translate("AccessibleNames", "Days before"));
+    name(window, "chkReminder", QCoreApplication::translate("AccessibleNames", "Tasks: Reminder"));
+    name(window, "chkFollowUp", QCoreApplication::translate("AccessibleNames", "Tasks: Follow Up"));
+    name(window, "txtEvery", QCoreApplication::translate("AccessibleNames", "Remind me every: … Minutes"));
+    name(window, "udcMins", QCoreApplication::translate("AccessibleNames", "Minutes between reminders"));
+    name(window, "txtTime", QCoreApplication::translate("AccessibleNames", "Clock"));
+    name(window, "Picture1", QCoreApplication::translate("AccessibleNames", "About %1").arg(Version::title()));
     if (auto *category = window->findChild<QComboBox *>(QStringLiteral("cboCategory")); category && category->lineEdit())
-        category->lineEdit()->setAccessibleName(tr("Category text"));
+        category->lineEdit()->setAccessibleName(QCoreApplication::translate("AccessibleNames", "Category text"));
 }
 
 } // namespace
@@ -79,9 +74,9 @@ void apply(QWidget *window)
     if (which == QLatin1String("frmJotwell"))
         nameMainWindow(window);
     else if (which == QLatin1String("frmNames"))
-        name(window, "lstNames", tr("Select name to use:"));
+        name(window, "lstNames", QCoreApplication::translate("AccessibleNames", "Select name to use:"));
     else if (which == QLatin1String("frmAbout"))
-        name(window, "picIcon", tr("%1 icon").arg(Version::title()));
+        name(window, "picIcon", QCoreApplication::translate("AccessibleNames", "%1 icon").arg(Version::title()));
 }
 
 } // namespace AccessibleNames
