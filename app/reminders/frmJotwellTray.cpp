@@ -196,6 +196,10 @@ void frmJotwell::mnuNew_Click()
 void frmJotwell::mnuClose_Click()
 {
     cmdExit_Click();
+    // A reminder that is up goes with the program; its pass shows no more.
+    const QList<frmReminder *> reminders = findChildren<frmReminder *>(Qt::FindDirectChildrenOnly);
+    for (frmReminder *reminder : reminders)
+        reminder->reject();
 }
 
 void frmJotwell::cmdHide_Click()

@@ -67,7 +67,7 @@ void showFitted(QLabel *label, const QString &text)
 
 } // namespace
 
-frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
+frmReminder::frmReminder(QAbstractButton *mainDelete, QWidget *owner) : QDialog(owner), m_mainDelete(mainDelete)
 {
     setObjectName(QStringLiteral("frmReminder"));
     setWindowTitle(tr("Jotwell - Reminder"));
@@ -75,9 +75,11 @@ frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
     setWindowIcon(information);
     setFixedSize(Twips::size(5145, 2880));
     // A top-level window rather than a dialog type, so that it has a taskbar
-    // button of its own; exec() still makes it modal.
+    // button of its own. Modal to the main window only: the tray icon and its
+    // menu, windows of their own, keep answering while it is up.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::WindowModal);
     setFont(WindowFonts::smallSans(false));
 
     Image1 = new QLabel(this);

@@ -64,7 +64,8 @@ private:
             return;
         const auto text = [window](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
         seen.append({text("lbldDate"), text("lbldContact"), text("lbldNote"), m_session.dialogs->beeps(),
-                     window->windowModality() == Qt::ApplicationModal});
+                     // Modal to the main window only, so that the tray keeps answering.
+                     window->windowModality() == Qt::WindowModal && window->parentWidget() == m_session.form.get()});
         if (whileFirstOpen)
             std::exchange(whileFirstOpen, nullptr)();
         const QString action = m_script.isEmpty() ? QStringLiteral("ok") : m_script.takeFirst();
@@ -104,7 +105,7 @@ void tst_frmReminder::windowLayout()
     QPushButton mainDelete;
     int pressed = 0;
     connect(&mainDelete, &QPushButton::clicked, [&] { ++pressed; });
-    frmReminder window(&mainDelete);
+    frmReminder window(&mainDelete, nullptr);
     QCOMPARE(window.windowTitle(), QStringLiteral("Jotwell - Reminder"));
     QCOMPARE(window.size(), QSize(343, 192));
     QCOMPARE(window.minimumSize(), window.maximumSize());
