@@ -1,5 +1,8 @@
 // The main window: start-up, display, save before every move, closing.
 #include "JotwellSession.h"
+
+#include <QApplication>
+#include <QSet>
 #include "platform/dates/DateValue.h"
 #include "platform/dates/LocaleServices.h"
 #include "platform/widgets/UpDown.h"
@@ -52,6 +55,7 @@ private slots:
     void boxesTakeWhatTheFieldsHold_data();
     void boxesTakeWhatTheFieldsHold();
     void storedNoteShowsWhole();
+    void sharedAccessKeyMovesBetweenItsSharers();
 };
 
 void tst_frmJotwell::layoutHasEveryControlInPlace()
@@ -725,6 +729,25 @@ void tst_frmJotwell::storedNoteShowsWhole()
     QCOMPARE(s.noteText(), QStringLiteral("a\n").repeated(100));
     s.click("cmdSave");
     QCOMPARE(s.bytes().mid(40, 200), notes);
+}
+
+// "&Alarm" and "D&ate:" share Alt+A: each press moves the focus to the
+// next of them and presses nothing.
+void tst_frmJotwell::sharedAccessKeyMovesBetweenItsSharers()
+{
+    JotwellSession s({sample("a")});
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    s.control<QPlainTextEdit>("txtNotes")->setFocus();
+    QSet<QString> reached;
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, (QSet<QString>{"cmdAlarm", "txtDate"}));
+    QTest::qWait(300);
+    QVERIFY(s.dialogs->inputs().isEmpty());
 }
 
 QTEST_MAIN(tst_frmJotwell)
