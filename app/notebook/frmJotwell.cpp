@@ -2,6 +2,7 @@
 
 #include "notebook/AccessibleNames.h"
 #include "notebook/AppIcon.h"
+#include "notebook/FieldInput.h"
 #include "notebook/NoteFields.h"
 #include "notebook/frmNames.h"
 #include "reminders/frmCalendar.h"
@@ -70,6 +71,11 @@ frmJotwell::frmJotwell(const QString &folder, QWidget *parent)
     AccessibleNames::apply(this);
     connectHandlers();
     connectTrayHandlers();
+    // The boxes take what the note's fields hold, and nothing the files'
+    // code page cannot hold.
+    FieldInput::limit(txtContact, NoteRecord::ContactWidth);
+    FieldInput::limit(cboCategory->lineEdit(), NoteRecord::CategoryWidth);
+    FieldInput::limit(txtNotes, NoteRecord::NotesWidth);
     adjustSize();
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
@@ -151,7 +157,7 @@ bool frmJotwell::ShowCurrentRecord()
     // CR LF, LF and a lone CR each show as one line break.
     QString notes = FixedText::trimSpaces(note.Notes);
     notes.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    txtNotes->setPlainText(notes);
+    FieldInput::setUnlimitedText(txtNotes, notes);
     m_shownDate = txtDate->text();
     m_shownCategory = cboCategory->currentText();
     m_shownContact = txtContact->text();

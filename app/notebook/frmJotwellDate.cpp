@@ -3,10 +3,12 @@
 #include "notebook/frmDate.h"
 #include "notebook/frmJotwell.h"
 #include "notebook/Twips.h"
+#include "notebook/WindowPlacement.h"
 #include "platform/seams/Dialogs.h"
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace {
 
@@ -57,8 +59,14 @@ void frmJotwell::calButton_Click()
 
 void frmJotwell::txtDate_DblClick()
 {
-    if (!m_frmDate)
+    if (!m_frmDate) {
         m_frmDate = new frmDate(txtDate, this);
+        // Under the box it fills, not wherever the desktop puts new windows.
+        if (const QScreen *screen = txtDate->screen()) {
+            const QRect box(txtDate->mapToGlobal(QPoint(0, 0)), txtDate->size());
+            m_frmDate->move(WindowPlacement::underControl(box, m_frmDate->frameSize(), screen->availableGeometry()));
+        }
+    }
     m_frmDate->show();
     m_frmDate->raise();
     m_frmDate->activateWindow();

@@ -3,6 +3,8 @@
 #include "Version.h"
 #include "notebook/AccessibleNames.h"
 #include "notebook/AppIcon.h"
+#include "notebook/FieldInput.h"
+#include "notebook/NoteRecord.h"
 #include "notebook/LineFile.h"
 #include "notebook/Twips.h"
 #include "notebook/WindowFonts.h"
@@ -10,6 +12,7 @@
 #include "platform/seams/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,6 +52,8 @@ frmNames::frmNames(const QString &folder, QLineEdit *txtContact, QWidget *parent
     lblName->setText(tr("&Enter name to be added:"));
     Text1 = Twips::place<QLineEdit>(this, "Text1", 120, 390, 2535, 315);
     lblName->setBuddy(Text1);
+    // A name goes into the contact box, which holds 20 characters.
+    FieldInput::limit(Text1, NoteRecord::ContactWidth);
     cmdAdd = button(this, "cmdAdd", tr("&Add to list"), 2775, 360);
     lblSelect = Twips::place<QLabel>(this, "lblSelect", 120, 840, 2535, 255);
     lblSelect->setText(tr("&Select name to use:"));
@@ -203,6 +208,8 @@ void frmNames::closeEvent(QCloseEvent *event)
 
 bool frmNames::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && handleKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::FocusIn) {
         if (watched == Text1)
             Text1_Change();
@@ -210,4 +217,35 @@ bool frmNames::eventFilter(QObject *watched, QEvent *event)
             lstNames_GotFocus();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmNames::handleKey(QObject *watched, const QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == Text1) {
+        // An access key reaches the box only when no enabled control took it
+        // (Alt+A on a disabled Add): it is no letter to type.
+        if (event->modifiers() & Qt::AltModifier && !(event->modifiers() & Qt::ControlModifier))
+            return true;
+        if (enter) {
+            if (cmdAdd->isEnabled())
+                cmdAdd->click();
+            return true;
+        }
+    } else if (watched == lstNames) {
+        if (enter) {
+            cmdOK->click();
+            return true;
+        }
+        // The first step into a list with nothing selected takes its first
+        // name, also when the list holds only one.
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && lstNames->selectedItems().isEmpty()
+            && lstNames->count() > 0) {
+            lstNames->setCurrentRow(0);
+            lstNames->item(0)->setSelected(true);
+            return true;
+        }
+    }
+    return false;
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -41,6 +42,8 @@ private:
     // chose to keep the list.
     bool Form_Unload();
     QString namesPath() const;
+    // The keys the boxes leave to the window: true when the key was used.
+    bool handleKey(QObject *watched, const QKeyEvent *event);
 
     QString m_folder;
     QPointer<QLineEdit> m_txtContact;

@@ -12,10 +12,12 @@ void AlarmState::setValue(double serial)
     m_value = serial;
 }
 
-bool AlarmState::tick(double nowTime, const QString &nowText, const QString &alarmText)
+bool AlarmState::tick(double today, double nowTime, const QString &nowText, const QString &alarmText)
 {
     if (m_suspended || alarmText == nowText)
         return false;
+    if (m_rung && today != m_rungDay)
+        m_rung = false;
     // A value with a date lies after every time of day; one before day zero
     // (a date of the 1800s) is no time of day either, and never rings.
     const bool timeOfDay = m_value && *m_value >= 0 && *m_value < 1;
@@ -23,6 +25,7 @@ bool AlarmState::tick(double nowTime, const QString &nowText, const QString &ala
         if (m_rung)
             return false;
         m_rung = true;
+        m_rungDay = today;
         return true;
     }
     m_rung = false;

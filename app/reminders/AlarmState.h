@@ -27,17 +27,21 @@ public:
     void setSuspended(bool suspended) { m_suspended = suspended; }
     bool suspended() const { return m_suspended; }
 
-    // One clock tick at the time of day nowTime (a fraction of a day, on day
-    // zero), whose long time text is nowText; alarmText is the alarm time as
-    // text (the general date form for a date value). True when the alarm
-    // rings now: the rung mark is then already set, so that ticks arriving
-    // while the alarm's message is up never ring it again.
-    bool tick(double nowTime, const QString &nowText, const QString &alarmText);
+    // One clock tick on day today (the date value of its midnight) at the
+    // time of day nowTime (a fraction of a day, on day zero), whose long time
+    // text is nowText; alarmText is the alarm time as text (the general date
+    // form for a date value). True when the alarm rings now: the rung mark is
+    // then already set, so that ticks arriving while the alarm's message is
+    // up never ring it again. A new day clears the mark, so that an alarm at
+    // 00:00, which no time of day lies before, rings on every day too.
+    bool tick(double today, double nowTime, const QString &nowText, const QString &alarmText);
 
 private:
     QString m_text;
     std::optional<double> m_value;
     QString m_memo;
     bool m_rung = false;
+    // The day on which the alarm rang, while the rung mark is set.
+    double m_rungDay = 0;
     bool m_suspended = false;
 };

@@ -76,8 +76,6 @@ frmCalendar::frmCalendar(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Calendar"));
     setWindowIcon(AppIcon::icon());
-    // The client area at its design place near the top-left corner.
-    setGeometry(Twips::rect(45, 285, ClientWidth, ClientHeight));
     setFixedSize(Twips::size(ClientWidth, ClientHeight));
 
     lblDay = label(this, "lblDay", 0, 375, DaySize);

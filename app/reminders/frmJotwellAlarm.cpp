@@ -7,6 +7,7 @@
 #include "platform/tray/TrayIcon.h"
 
 #include <QLineEdit>
+#include <QTimer>
 
 void frmJotwell::tmrTime_Timer()
 {
@@ -20,11 +21,17 @@ void frmJotwell::tmrTime_Timer()
 
     const std::optional<double> alarm = m_alarm.value();
     const QString alarmText = alarm ? m_locale.generalDate(*alarm) : m_alarm.text();
-    if (!m_alarm.tick(DateValue::timePart(now), nowText, alarmText))
+    const double timeOfDay = DateValue::timePart(now);
+    if (!m_alarm.tick(now - timeOfDay, timeOfDay, nowText, alarmText))
         return;
     Dialogs::instance().beep();
-    Dialogs::instance().messageBox(tr("You have to: ") + m_alarm.memo().toUpper() + tr(" at ") + nowText,
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Information, tr("ALARM"));
+    // Shown once this tick has ended: a timer is not run again while its own
+    // handler waits, and the clock goes on ticking under the message.
+    const QString message = tr("You have to: ") + m_alarm.memo().toUpper() + tr(" at ") + nowText;
+    const QString title = tr("ALARM");
+    QTimer::singleShot(0, this, [message, title] {
+        Dialogs::instance().messageBox(message, Dialogs::Buttons::Ok, Dialogs::Icon::Information, title);
+    });
 }
 
 void frmJotwell::cmdAlarm_Click()

@@ -21,7 +21,11 @@ void frmJotwell::tmrReminder_Timer()
 void frmJotwell::runReminderPass()
 {
     const bool read = ReminderScan::runPass(*m_store, Clock::today(), [this] {
-        frmReminder reminder(cmdDelete);
+        // Close from the tray under a reminder ends the program: the rest of
+        // the pass shows nothing more.
+        if (m_unloaded)
+            return;
+        frmReminder reminder(cmdDelete, this);
         reminder.showNote(m_store->WorkingNote, m_locale);
         Dialogs::instance().beep();
         reminder.exec();

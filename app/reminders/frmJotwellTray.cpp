@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "notebook/Twips.h"
 #include "notebook/WidgetEvents.h"
+#include "notebook/WindowPlacement.h"
 #include "notebook/frmJotwell.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/tray/TrayIcon.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -173,8 +175,12 @@ void frmJotwell::mnuDate_Click()
         refuseWhileReminding();
         return;
     }
-    if (!m_clock)
+    if (!m_clock) {
         m_clock = new frmCalendar(this);
+        // Beside the main window, where the user looks, even while it is hidden.
+        if (const QScreen *screen = this->screen())
+            m_clock->move(WindowPlacement::besideWindow(frameGeometry(), m_clock->frameSize(), screen->availableGeometry()));
+    }
     m_clock->show();
     // The mark records whether this item opened the clock, not whether it is
     // open: after the clock's own close box, the next choice opens and at
@@ -196,6 +202,10 @@ void frmJotwell::mnuNew_Click()
 void frmJotwell::mnuClose_Click()
 {
     cmdExit_Click();
+    // A reminder that is up goes with the program; its pass shows no more.
+    const QList<frmReminder *> reminders = findChildren<frmReminder *>(Qt::FindDirectChildrenOnly);
+    for (frmReminder *reminder : reminders)
+        reminder->reject();
 }
 
 void frmJotwell::cmdHide_Click()

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTime>
+#include <QLocale>
 #include <cmath>
 
 namespace {
@@ -51,23 +53,69 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
     return widget;
 }
 
-void showFitted(QLabel *label, const QString &text)
+// Sets the text in the dialog face, or in a narrower one down to smallest
+// points; false when even that is too wide.
+bool showFitted(QLabel *label, const QString &text, qreal smallest)
 {
-    // The date box is a third of the width a date with its time takes in the
-    // dialog face; a narrow face of 5 points still shows it whole.
     const QFont dialogFace = WindowFonts::smallSans(false);
-    const QFont face = WindowFonts::fitted(dialogFace, text, label->width(), 5);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QString widest;
+    for (const QString &line : lines)
+        if (line.size() > widest.size())
+            widest = line;
+    // Several lines first take a size at which they fit the box's height.
+    QFont start = dialogFace;
+    while (lines.size() > 1 && start.pointSizeF() > smallest
+           && QFontMetrics(start).height() + QFontMetrics(start).lineSpacing() * (lines.size() - 1) > label->height())
+        start.setPointSizeF(start.pointSizeF() - 0.25);
+    const QFont face = WindowFonts::fitted(start, widest, label->width(), smallest);
     label->setFont(face);
     // On the baseline of the captions beside it.
     label->setContentsMargins(0, qMax(0, QFontMetrics(dialogFace).ascent() - QFontMetrics(face).ascent()), 0, 0);
     label->setText(text);
     // Should even the narrowest face not do, the whole text is a hover away.
     label->setToolTip(text);
+    return QFontMetricsF(face).horizontalAdvance(widest) <= label->width()
+           && QFontMetrics(face).height() + QFontMetrics(face).lineSpacing() * (lines.size() - 1) <= label->height();
+}
+
+// The smallest face that still reads well beside the captions.
+constexpr qreal Readable = 7;
+
+bool fitsIn(const QFont &font, const QString &text, const QSize &room)
+{
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), QSize(room.width(), 100000)),
+                                                          Qt::TextWordWrap, text);
+    return needed.height() <= room.height() && needed.width() <= room.width();
+}
+
+// The note's text in whole lines: in the dialog face when it fits, else a
+// point smaller, else cut after the last line that fits, marked with an
+// ellipsis and whole in the tooltip. No line is ever shown cut in half.
+void showNoteText(QLabel *label, const QString &text)
+{
+    const QSize room = label->size();
+    QFont face = WindowFonts::smallSans(false);
+    label->setToolTip(QString());
+    for (const qreal points : {8.25, 7.5}) {
+        face.setPointSizeF(points);
+        if (fitsIn(face, text, room)) {
+            label->setFont(face);
+            label->setText(text);
+            return;
+        }
+    }
+    label->setFont(face);
+    QString shown = text;
+    while (!shown.isEmpty() && !fitsIn(face, shown + QChar(0x2026), room))
+        shown.chop(qMax<qsizetype>(1, shown.size() / 50));
+    label->setText(shown.trimmed() + QChar(0x2026));
+    label->setToolTip(text);
 }
 
 } // namespace
 
-frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
+frmReminder::frmReminder(QAbstractButton *mainDelete, QWidget *owner) : QDialog(owner), m_mainDelete(mainDelete)
 {
     setObjectName(QStringLiteral("frmReminder"));
     setWindowTitle(tr("Jotwell - Reminder"));
@@ -75,9 +123,11 @@ frmReminder::frmReminder(QAbstractButton *mainDelete) : m_mainDelete(mainDelete)
     setWindowIcon(information);
     setFixedSize(Twips::size(5145, 2880));
     // A top-level window rather than a dialog type, so that it has a taskbar
-    // button of its own; exec() still makes it modal.
+    // button of its own. Modal to the main window only: the tray icon and its
+    // menu, windows of their own, keep answering while it is up.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
+    setWindowModality(Qt::WindowModal);
     setFont(WindowFonts::smallSans(false));
 
     Image1 = new QLabel(this);
@@ -114,17 +164,36 @@ QString frmReminder::dateText(double serial, const LocaleServices &locale)
     if (!std::isfinite(serial) || !DateValue::isValid(serial))
         return QString();
     QString text = locale.shortDate(serial);
-    if (DateValue::timePart(serial) != 0)
-        text += QLatin1Char(' ') + locale.longTime(serial);
-    return text;
+    if (DateValue::timePart(serial) == 0)
+        return text;
+    // Hours and minutes, the seconds only where there are any: the date box
+    // is narrow, and a note's time is mostly a whole minute.
+    const DateValue::Parts parts = DateValue::toParts(serial);
+    if (parts.second != 0)
+        return text + QLatin1Char(' ') + locale.longTime(serial);
+    return text + QLatin1Char(' ') + QLocale().toString(QTime(parts.hour, parts.minute), QLocale::ShortFormat);
 }
 
 void frmReminder::showNote(const NoteRecord &note, const LocaleServices &locale)
 {
-    // A date with its time, or a long contact, takes a narrower face to fit.
-    showFitted(lbldDate, dateText(note.NoteDate, locale));
-    showFitted(lbldContact, FixedText::trimSpaces(note.Contact));
-    lbldNote->setText(FixedText::trimSpaces(note.Notes));
+    // A long contact takes a narrower face to fit. So does a date with its
+    // time; where that would not read well, the time goes on a line of its
+    // own, in the room down to the note.
+    const QString date = dateText(note.NoteDate, locale);
+    lbldDate->setGeometry(Twips::rect(1440, 120, 975, 255));
+    if (!showFitted(lbldDate, date, Readable) && date.contains(QLatin1Char(' '))) {
+        const qsizetype day = locale.shortDate(note.NoteDate).size();
+        lbldDate->setGeometry(Twips::rect(1440, 120, 975, 375));
+        if (showFitted(lbldDate, date.left(day) + QLatin1Char('\n') + date.mid(day + 1), Readable))
+            lbldDate->setContentsMargins(0, 0, 0, 0);
+        else
+            showFitted(lbldDate, date, 5);
+    }
+    showFitted(lbldContact, FixedText::trimSpaces(note.Contact), 5);
+    // CR LF, LF and a lone CR each show as one line break.
+    QString text = FixedText::trimSpaces(note.Notes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    showNoteText(lbldNote, text);
 }
 
 void frmReminder::cmdOK_Click()

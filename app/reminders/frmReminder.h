@@ -17,8 +17,9 @@ class frmReminder : public QDialog
 {
     Q_OBJECT
 public:
-    // mainDelete is the main window's cmdDelete.
-    explicit frmReminder(QAbstractButton *mainDelete);
+    // mainDelete is the main window's cmdDelete; owner is the main window, the
+    // one window the reminder is modal to.
+    frmReminder(QAbstractButton *mainDelete, QWidget *owner);
 
     void showNote(const NoteRecord &note, const LocaleServices &locale);
     // The short date, followed by the long time when the value has a time of

@@ -37,6 +37,7 @@ ZVCalButton::ZVCalButton(QWidget *parent) : QWidget(parent)
     m_calendar = new ZVCalendar(this);
     m_calendar->setObjectName(QStringLiteral("ZVCalendar1"));
     m_calendar->hide();
+    m_calendar->setPopupFrame(true);
     m_calendar->setCalWidth(m_calWidth);
     m_calendar->setCalHeight(m_calHeight);
 

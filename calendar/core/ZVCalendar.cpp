@@ -206,8 +206,17 @@ ZVCalendar::ZVCalendar(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     d->createChildren();
     d->connectChildren();
+    // Every pixel is painted, also where no child lies (right of the year
+    // box): a calendar dropped over a form must not show the form through.
+    d->Picture1->setAutoFillBackground(true);
     resize(sizeHint());
     InitProperties();
+}
+
+void ZVCalendar::setPopupFrame(bool on)
+{
+    d->popupFrame = on;
+    d->applyOutline();
 }
 
 ZVCalendar::~ZVCalendar()

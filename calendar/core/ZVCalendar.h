@@ -140,6 +140,10 @@ public:
     void PreviousYear();
     void Refresh();
 
+    // The thin dark border of a pop-up around the whole control, for a calendar
+    // that drops down over a form; the grid lies inside it.
+    void setPopupFrame(bool on);
+
     // Persistence hooks. The constructor already leaves the control as
     // InitProperties would; hosts still call one of the two first.
     void InitProperties();

@@ -194,7 +194,7 @@ void ZVCalendar::Private::applyCaption()
 
 void ZVCalendar::Private::applyOutline()
 {
-    Picture1->setFrameShape(s.outline ? QFrame::Box : QFrame::NoFrame);
+    Picture1->setFrameShape(s.outline || popupFrame ? QFrame::Box : QFrame::NoFrame);
     Picture1->setLineWidth(1);
     // The border takes a pixel from each side of the inner area; the children
     // are laid out again to fit.

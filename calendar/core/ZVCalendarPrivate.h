@@ -74,6 +74,8 @@ struct ZVCalendar::Private
     int selectedIndex = 1;
     int hoverIndex = 1;
     bool yearBoxAfterDoubleClick = false;
+    // A border around the control whatever calOutline says: it drops down.
+    bool popupFrame = false;
 
     // Child widgets (owned by their parents).
     QFrame *Picture1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -41,6 +42,23 @@ QMessageBox::StandardButtons toQtButtons(Dialogs::Buttons buttons)
     return QMessageBox::Ok;
 }
 
+// The window a box belongs to: the modal window that is up, else the window in
+// front, else the application's main window, shown or hidden. A box is modal
+// to that window only, never to the whole application, so that windows of
+// their own (the notification-area icon and its menu) keep answering under it.
+QWidget *owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow(); active && active->windowType() != Qt::Popup)
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        if (qobject_cast<QMainWindow *>(window))
+            return window;
+    return nullptr;
+}
+
 } // namespace
 
 Dialogs &Dialogs::instance()
@@ -56,8 +74,8 @@ void Dialogs::install(Dialogs *dialogs)
 
 Dialogs::Answer QtDialogs::messageBox(const QString &text, Buttons buttons, Icon icon, const QString &title)
 {
-    QPointer<QMessageBox> box = new QMessageBox(toQtIcon(icon), title, text, toQtButtons(buttons),
-                                                QApplication::activeWindow());
+    QPointer<QMessageBox> box = new QMessageBox(toQtIcon(icon), title, text, toQtButtons(buttons), owner());
+    box->setWindowModality(Qt::WindowModal);
     // Texts carry what the user typed (a searched name, a date); never read them as markup.
     box->setTextFormat(Qt::PlainText);
     const int result = box->exec();
@@ -88,9 +106,14 @@ Dialogs::Answer QtDialogs::messageBox(const QString &text, Buttons buttons, Icon
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    QPointer<QInputDialog> box = new QInputDialog(owner());
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setTextValue(defaultText);
+    const bool ok = box->exec() == QDialog::Accepted;
+    const QString text = box ? box->textValue() : QString();
+    delete box;
     return ok ? text : QString();
 }
 

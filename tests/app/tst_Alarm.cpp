@@ -37,7 +37,7 @@ private slots:
     void ringsOncePerPassingOfTheTime_data();
     void ringsOncePerPassingOfTheTime();
     void ringMessage();
-    void ticksUnderTheOpenMessageNeverRingAgain();
+    void clockTicksUnderTheOpenMessage();
     void invalidTimeIsRefused();
     void captionFollowsTheWindowState();
     void clockTimerRunsFromTheStart();
@@ -66,6 +66,12 @@ void tst_Alarm::ringsOncePerPassingOfTheTime_data()
     // The tick on the alarm's own second ends early; the next one rings.
     QTest::newRow("second after the time") << at(0, "14:29:58") << false << QStringList{"x", "14:30"} << 1
                                            << at(0, "14:30:03") << QStringList{"10 14:30:01"};
+    // No time of day lies before 00:00: the new day clears the rung mark.
+    QTest::newRow("midnight, every day") << at(0, "23:58:30") << true << QStringList{"x", "00:00"} << 60
+                                         << at(2, "00:05:30") << QStringList{"11 00:00:30", "12 00:00:30"};
+    QTest::newRow("a second after midnight, every day") << at(0, "23:59:59") << false << QStringList{"x", "00:00:01"}
+                                                        << 2 << at(1, "00:00:10")
+                                                        << QStringList{"10 23:59:59", "11 00:00:03"};
     QTest::newRow("typed date never rings") << at(0, "07:59:30") << false
                                             << QStringList{"x", LocaleServices().shortDate(45361) + " 08:00"} << 60
                                             << at(1, "09:00:30") << QStringList{};
@@ -127,30 +133,40 @@ void tst_Alarm::ringMessage()
     s.clock.set(at(0, "23:05:09"));
     form.tmrTime_Timer();
     QCOMPARE(s.dialogs->beeps(), 1);
-    QCOMPARE(s.messages().size(), 1);
+    QTRY_COMPARE(s.messages().size(), 1);
     const auto ring = s.messages().at(0);
     QCOMPARE(ring.text, "You have to: CALL BOB ABOUT THE CAFÉ at " + LocaleServices().longTime(0.0 + (23 * 3600 + 5 * 60 + 9) / 86400.0));
     QCOMPARE(ring.title, QStringLiteral("ALARM"));
     QCOMPARE(ring.icon, Dialogs::Icon::Information);
 }
 
-void tst_Alarm::ticksUnderTheOpenMessageNeverRingAgain()
+void tst_Alarm::clockTicksUnderTheOpenMessage()
 {
     JotwellSession s;
     frmJotwell &form = s.open();
+    form.showMinimized();
     s.clock.set(at(0, "08:00:30"));
     s.dialogs->queueText(QStringLiteral("x"));
     s.dialogs->queueText(QStringLiteral("08:00"));
     form.cmdAlarm_Click();
+    const LocaleServices locale;
+    QStringList shown;
     s.dialogs->setWhileOpen([&](const ScriptedDialogs::Request &) {
-        for (int i = 0; i < 5; ++i) {
+        // The real one-second timer goes on while the box is up; each of its
+        // ticks shows the new time in the box and the minimized caption.
+        for (int i = 0; i < 2; ++i) {
             s.clock.advanceSeconds(1);
-            form.tmrTime_Timer();
+            const QString now = locale.longTime(45361 + (8 * 3600 + 31 + i) / 86400.0);
+            QTRY_COMPARE_WITH_TIMEOUT(s.text("txtTime"), now, 3000);
+            QCOMPARE(form.windowTitle(), now);
+            shown << now;
         }
     });
     form.tmrTime_Timer();
+    QTRY_COMPARE(s.messages().size(), 1);
+    QCOMPARE(shown.size(), 2);
+    // Rung once, though the time of day stayed past the alarm on every tick.
     QCOMPARE(s.dialogs->beeps(), 1);
-    QCOMPARE(s.messages().size(), 1);
 }
 
 void tst_Alarm::invalidTimeIsRefused()

@@ -1,11 +1,14 @@
 // The real programs as processes: what they answer before any window opens,
 // where Jotwell keeps its notes, and its login entry.
 
+#include "NoteFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,6 +49,59 @@ Outcome run(const QString &program, const QStringList &arguments, const QString 
 }
 
 const QString Jotwell = QStringLiteral(JOTWELL_PATH);
+
+// A display of its own with a notification area: Xvfb on a free display
+// number, a window manager when there is one, and trayer as the area, a
+// 32-pixel square in the top right corner, so the icon's place is known.
+class TrayDesktop
+{
+public:
+    static constexpr int Width = 1024;
+
+    bool start()
+    {
+        m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                              QStringLiteral("0"), QStringLiteral("%1x600x24").arg(Width)});
+        if (!m_xvfb.waitForReadyRead(10000))
+            return false;
+        display = QLatin1Char(':') + QString::fromLatin1(m_xvfb.readAllStandardOutput()).trimmed();
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // The icon goes into the area on the display, not to a desktop bus.
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        m_wm.setProcessEnvironment(env);
+        if (!QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+            m_wm.start(QStringLiteral("openbox"), {});
+        m_tray.setProcessEnvironment(env);
+        m_tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
+                                                "32", "--heighttype", "pixel", "--height", "32"});
+        return m_tray.waitForStarted();
+    }
+    ~TrayDesktop()
+    {
+        for (QProcess *p : {&m_tray, &m_wm, &m_xvfb}) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
+    // xdotool on this display; true when it succeeded.
+    bool xdotool(const QStringList &arguments) const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    }
+    bool hasWindow(const QString &title) const { return xdotool({"search", "--name", title}); }
+    void clickIcon() const { xdotool({"mousemove", QString::number(Width - 16), "16", "click", "1"}); }
+
+    QString display;
+    QProcessEnvironment env;
+
+private:
+    QProcess m_xvfb, m_wm, m_tray;
+};
 
 } // namespace
 
@@ -128,6 +184,41 @@ private slots:
         jotwell.waitForFinished();
         QVERIFY2(created, jotwell.readAllStandardError().constData());
         QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList {"data"});
+    }
+
+    // Under a notification area, with real clicks: the tray menu comes up
+    // while a reminder is up, Open says why it cannot show the window, and
+    // Close ends Jotwell.
+    void trayUnderAReminder()
+    {
+        for (const char *tool : {"Xvfb", "trayer", "xdotool"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("needs Xvfb, trayer and xdotool");
+        TrayDesktop desktop;
+        QVERIFY(desktop.start());
+        QTemporaryDir folder;
+        NoteFiles::writeNotes(folder.path(), {NoteFiles::sample("Ann", "due", 1)});
+        QProcess jotwell;
+        jotwell.setProcessEnvironment(desktop.env);
+        jotwell.setWorkingDirectory(folder.path());
+        jotwell.start(Jotwell, {folder.path()});
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.hasWindow("Jotwell - Reminder"), 30000);
+
+        desktop.clickIcon();
+        // The menu takes the keys: the first item is Open, the last Close.
+        QTest::qWait(1000);
+        QVERIFY(desktop.xdotool({"key", "Down", "Return"}));
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.hasWindow("Error displaying Window!"), 10000);
+        QVERIFY(desktop.xdotool({"key", "Return"}));
+        QTRY_VERIFY_WITH_TIMEOUT(!desktop.hasWindow("Error displaying Window!"), 10000);
+        QVERIFY(desktop.hasWindow("Jotwell - Reminder"));
+
+        desktop.clickIcon();
+        QTest::qWait(1000);
+        QVERIFY(desktop.xdotool({"key", "Up", "Return"}));
+        QVERIFY(jotwell.waitForFinished(10000));
+        QCOMPARE(jotwell.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(jotwell.exitCode(), 0);
     }
 
     void autostartOnAndOff()

@@ -7,6 +7,16 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace {
+
+QSystemTrayIcon *trayActivation(frmJotwell &form)
+{
+    return form.findChild<QSystemTrayIcon *>(QStringLiteral("traIcon"));
+}
+
+} // namespace
 
 class tst_TrayMenu : public QObject
 {
@@ -17,7 +27,9 @@ private slots:
     void hideAndDoubleClickBack();
     void newNoteFromTheTrayShowsTheWindow();
     void clockWindowCheckMarkCycle();
-    void openRefusedWhileAReminderIsUp();
+    void singleClickPopsUpTheMenu_data();
+    void singleClickPopsUpTheMenu();
+    void trayAnswersUnderAReminder();
     void closeUnloadsAndEnds();
 };
 
@@ -124,34 +136,95 @@ void tst_TrayMenu::clockWindowCheckMarkCycle()
     QVERIFY(item->isChecked());
 }
 
-void tst_TrayMenu::openRefusedWhileAReminderIsUp()
+void tst_TrayMenu::singleClickPopsUpTheMenu_data()
+{
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("window shown") << false;
+    QTest::newRow("window hidden") << true;
+}
+
+void tst_TrayMenu::singleClickPopsUpTheMenu()
+{
+    QFETCH(bool, hidden);
+    JotwellSession s({NoteFiles::sample("Ann"), NoteFiles::sample("Bob")});
+    frmJotwell &form = s.open();
+    form.trayIcon()->setAvailabilityProbe([] { return true; });
+    s.click("cmdNext");
+    if (hidden)
+        form.cmdHide_Click();
+    const QRect place = form.geometry();
+    // One click through the icon's own handler: the menu comes up once the
+    // double-click interval has passed, and stays up.
+    emit trayActivation(form)->activated(QSystemTrayIcon::Trigger);
+    QTRY_VERIFY(form.trayMenu()->isVisible());
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QVERIFY(form.trayMenu()->isVisible());
+    QCOMPARE(form.isHidden(), hidden);
+    QCOMPARE(form.geometry(), place);
+    QCOMPARE(form.currentRecord(), 2);
+    QVERIFY(s.messages().isEmpty());
+    form.trayMenu()->close();
+}
+
+void tst_TrayMenu::trayAnswersUnderAReminder()
 {
     JotwellSession s({NoteFiles::sample("Ann", "due", 1)});
     frmJotwell &form = s.open();
     form.trayIcon()->setAvailabilityProbe([] { return true; });
-    form.cmdHide_Click();
-    bool refused = false;
+    QSignalSpy ending(&form, &frmJotwell::exitRequested);
+    QMenu *menu = form.trayMenu();
+    // A real click on a menu item: it reaches the item only when nothing modal blocks the menu.
+    const auto choose = [&](const char *name) {
+        emit trayActivation(form)->activated(QSystemTrayIcon::Trigger);
+        QTRY_VERIFY(menu->isVisible());
+        const QPoint at = menu->actionGeometry(s.menu(name)).center();
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(!menu->isVisible());
+    };
+    const QString refusal = QStringLiteral("Can't display window!\rRemove current Reminders first.");
+    // The icon is a window of its own, as this one.
+    QPushButton own;
+    own.show();
+    int ownClicks = 0;
+    connect(&own, &QPushButton::clicked, [&] { ++ownClicks; });
+    bool done = false;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
         auto *reminder = qobject_cast<frmReminder *>(QApplication::activeModalWidget());
-        if (!reminder)
+        if (!reminder || done)
             return;
-        s.menu("mnuOpen")->trigger();
-        refused = form.isHidden();
-        reminder->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        done = true;
+        // The main window takes no input: a click on New makes no note.
+        auto *cmdNew = s.control<QPushButton>("cmdNew");
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, cmdNew->mapTo(&form, cmdNew->rect().center()));
+        QCOMPARE(form.recordCount(), 1);
+        QTest::mouseClick(own.windowHandle(), Qt::LeftButton, {}, own.rect().center());
+        QCOMPARE(ownClicks, 1);
+
+        choose("mnuOpen");
+        choose("mnuNew");
+        choose("mnuDate");
+        QCOMPARE(s.messageTexts(), (QStringList{refusal, refusal, refusal}));
+        QCOMPARE(s.messages().at(0).title, QStringLiteral("Error displaying Window!"));
+        QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
+        QCOMPARE(form.recordCount(), 1);
+        QVERIFY(!s.menu("mnuDate")->isChecked());
+        QVERIFY(!form.findChild<QWidget *>(QStringLiteral("frmCalendar")));
+
+        // A double click brings the reminder forward, not the main window.
+        form.cmdHide_Click();
+        emit trayActivation(form)->activated(QSystemTrayIcon::Trigger);
+        emit trayActivation(form)->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(form.isHidden());
+        QVERIFY(reminder->isVisible());
+
+        choose("mnuClose");
     });
     poll.start(0);
     form.tmrReminder_Timer();
-    QVERIFY(refused);
-    QCOMPARE(s.messages().size(), 1);
-    QCOMPARE(s.messages().at(0).text, QStringLiteral("Can't display window!\rRemove current Reminders first."));
-    QCOMPARE(s.messages().at(0).title, QStringLiteral("Error displaying Window!"));
-    QCOMPARE(s.messages().at(0).icon, Dialogs::Icon::Critical);
-
-    // Once the reminder is answered, Open shows the window without a word.
-    s.menu("mnuOpen")->trigger();
-    QVERIFY(form.isVisible());
-    QCOMPARE(s.messages().size(), 1);
+    QVERIFY(done);
+    QCOMPARE(ending.size(), 1);
+    QVERIFY(!form.isVisible());
 }
 
 void tst_TrayMenu::closeUnloadsAndEnds()

@@ -77,6 +77,18 @@ private slots:
         QCOMPARE(s.bytes(), file);
     }
 
+    // "Select a Date" opens under the date box it fills, its left edge on the box's.
+    void dateWindowOpensUnderTheBox()
+    {
+        JotwellSession s;
+        s.open();
+        auto *box = s.control<QLineEdit>("txtDate");
+        QTest::mouseDClick(box, Qt::LeftButton);
+        auto *window = s.form->findChild<QWidget *>(QStringLiteral("frmDate"));
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->frameGeometry().topLeft(), box->mapToGlobal(QPoint(0, box->height())));
+    }
+
     void dateWindow()
     {
         JotwellSession s;
@@ -182,6 +194,62 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), s.control<QWidget>("SSCommand1"));
         s.click("cmdSave");
         QCOMPARE(s.notes()[0].date, *picked + 1);
+    }
+
+    // Which day is in which cell follows the month shown: day d sits in cell
+    // s + d - 1, s the weekday of the 1st counted from Sunday.
+    void dropDownPutsTheClickedDay_data()
+    {
+        QTest::addColumn<int>("day"); // 0 for the month's last
+        QTest::newRow("first of the month") << 1;
+        QTest::newRow("15th") << 15;
+        QTest::newRow("last of the month") << 0;
+    }
+
+    void dropDownPutsTheClickedDay()
+    {
+        QFETCH(int, day);
+        JotwellSession s;
+        frmJotwell &form = s.open();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        s.type("txtDate", QStringLiteral("1/1/2000"));
+        QTest::mouseClick(s.control<QWidget>("SSCommand1"), Qt::LeftButton);
+        QWidget *calendar = s.control<QWidget>("ZVCalendar1");
+        const int month = calendar->findChild<QComboBox *>(QStringLiteral("cbxMonth"))->currentIndex() + 1;
+        const int year = calendar->findChild<QLineEdit *>(QStringLiteral("txtYear"))->text().toInt();
+        const QDate first(year, month, 1);
+        const QDate date(year, month, day ? day : first.daysInMonth());
+        const int cell = first.dayOfWeek() % 7 + date.day();
+        QTest::mouseClick(calendar->findChild<QWidget *>(QStringLiteral("pnlCalNum_%1").arg(cell)), Qt::LeftButton);
+        QCOMPARE(s.text("txtDate"), LocaleServices().shortDate(QDate(1899, 12, 30).daysTo(date)));
+    }
+
+    // The dropped-down calendar paints its whole area, the month-year row
+    // right of the year box too, and has a border of its own over the form.
+    void dropDownPaintsItsWholeArea()
+    {
+        JotwellSession s;
+        frmJotwell &form = s.open();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::mouseClick(s.control<QWidget>("SSCommand1"), Qt::LeftButton);
+        QWidget *calendar = s.control<QWidget>("ZVCalendar1");
+        const QImage shot = form.grab().toImage();
+        const QPoint origin = calendar->mapTo(&form, QPoint(0, 0));
+        const QColor border = shot.pixelColor(origin);
+        QCOMPARE(shot.pixelColor(origin + QPoint(calendar->width() - 1, calendar->height() - 1)), border);
+        QVERIFY(border != form.palette().color(QPalette::Window));
+
+        QWidget *year = calendar->findChild<QWidget *>(QStringLiteral("txtYear"));
+        QWidget *row = calendar->findChild<QWidget *>(QStringLiteral("pnlMonthYear"));
+        const QRect strip(year->mapTo(&form, QPoint(year->width(), 0)), row->mapTo(&form, QPoint(row->width() - 1, row->height() - 1)));
+        QVERIFY(strip.width() > 0);
+        const QColor back = shot.pixelColor(strip.topLeft());
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                QVERIFY2(shot.pixelColor(x, y) == back, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        QCOMPARE(back, calendar->palette().color(QPalette::Window));
     }
 };
 

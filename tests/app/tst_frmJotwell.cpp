@@ -1,5 +1,8 @@
 // The main window: start-up, display, save before every move, closing.
 #include "JotwellSession.h"
+
+#include <QApplication>
+#include <QSet>
 #include "platform/dates/DateValue.h"
 #include "platform/dates/LocaleServices.h"
 #include "platform/widgets/UpDown.h"
@@ -49,6 +52,10 @@ private slots:
     void failedCategoryWriteIsShown();
     void unreadCategoryListIsNotOverwritten();
     void failedReadKeepsTheNoteOnScreen();
+    void boxesTakeWhatTheFieldsHold_data();
+    void boxesTakeWhatTheFieldsHold();
+    void storedNoteShowsWhole();
+    void sharedAccessKeyMovesBetweenItsSharers();
 };
 
 void tst_frmJotwell::layoutHasEveryControlInPlace()
@@ -538,12 +545,13 @@ void tst_frmJotwell::categoryListFollowsTheFocusRule()
     QTest::keyClick(category, Qt::Key_Return);
     QCOMPARE(category->currentText(), QStringLiteral("home"));
     contact->setFocus();
+    // The box holds what a note keeps, and the list takes what the box holds.
     leaveWith(QStringLiteral("A category longer than ten"));
     QCOMPARE(category->count(), 5);
-    QCOMPARE(category->currentText(), QStringLiteral("A category longer than ten"));
+    QCOMPARE(category->currentText(), QStringLiteral("A category"));
     form.close();
     QCOMPARE(NoteFiles::readBytes(QDir(s.folder()).filePath("Category.cat")),
-             QByteArray("Home\r\nHome\r\nhome\r\nA category longer than ten\r\n"));
+             QByteArray("Home\r\nHome\r\nhome\r\nA category\r\n"));
     QVERIFY(s.messages().isEmpty());
 }
 
@@ -655,6 +663,91 @@ void tst_frmJotwell::failedReadKeepsTheNoteOnScreen()
     s.click("cmdSave");
     QCOMPARE(s.notes().at(0).contact.trimmed(), QStringLiteral("Ann Lee"));
     QCOMPARE(s.notes().at(1).contact.trimmed(), QStringLiteral("Bob"));
+}
+
+void tst_frmJotwell::boxesTakeWhatTheFieldsHold_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed"); // pasted at the end of the empty box
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("stored"); // the field as written, padding left off
+    QTest::addColumn<bool>("beep");
+    QTest::newRow("contact of 31") << "txtContact" << "Prof. Dr. Maximilian Mustermann" << "Prof. Dr. Maximilian"
+                                   << QByteArray("Prof. Dr. Maximilian") << false;
+    QTest::newRow("contact, code page") << "txtContact" << "Łódź ✓ Grüße" << "ód  Grüße" << QByteArray("\xf3\x64  Gr\xfc\xdf\x65") << true;
+    QTest::newRow("category of 14") << "cboCategory" << "Arbeitsplanung" << "Arbeitspla" << QByteArray("Arbeitspla") << false;
+    QTest::newRow("category, code page") << "cboCategory" << "Ærø ő €" << "Ærø  €" << QByteArray("\xc6r\xf8  \x80") << true;
+    // A line break takes two bytes: 198 + 2 fill the field, "yz" finds no room.
+    QTest::newRow("text of 200 bytes") << "txtNotes" << QString(198, QLatin1Char('x')) + "\nyz"
+                                       << QString(198, QLatin1Char('x')) + "\n" << QByteArray(198, 'x') + "\r\n" << true;
+    QTest::newRow("text, code page") << "txtNotes" << "Grüße ✓\nŁódź" << "Grüße \nód" << QByteArray("Gr\xfc\xdf\x65 \r\n\xf3\x64") << true;
+    QTest::newRow("text, 100 breaks") << "txtNotes" << QString(101, QLatin1Char('\n')) << QString(100, QLatin1Char('\n'))
+                                      << QByteArray("\r\n").repeated(100) << true;
+}
+
+void tst_frmJotwell::boxesTakeWhatTheFieldsHold()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, stored);
+    JotwellSession s({sample("a")});
+    s.open();
+    QString text;
+    int at = 0, width = 0;
+    if (box == QLatin1String("txtNotes")) {
+        auto *edit = s.control<QPlainTextEdit>("txtNotes");
+        edit->clear();
+        edit->insertPlainText(typed);
+        text = edit->toPlainText();
+        at = 40;
+        width = 200;
+    } else {
+        QLineEdit *edit = box == QLatin1String("txtContact") ? s.control<QLineEdit>("txtContact")
+                                                              : s.control<QComboBox>("cboCategory")->lineEdit();
+        edit->clear();
+        edit->insert(typed);
+        text = edit->text();
+        at = box == QLatin1String("txtContact") ? 18 : 8;
+        width = box == QLatin1String("txtContact") ? 20 : 10;
+    }
+    QCOMPARE(text, shown);
+    // A character the files cannot hold is answered with a beep, and so is
+    // text the note box leaves out; a one-line box stops at its length.
+    QTEST(s.dialogs->beeps() > 0, "beep");
+    s.click("cmdSave");
+    QCOMPARE(s.bytes().mid(at, width), stored.leftJustified(width, ' '));
+}
+
+// A stored note whose lone CRs show as line breaks of two bytes is shown whole.
+void tst_frmJotwell::storedNoteShowsWhole()
+{
+    JotwellSession s;
+    const QByteArray notes = QByteArray("a\r").repeated(100);
+    NoteFiles::writeBytes(s.notesPath(), NoteBytes::record(45352, "", "Ann", 1, notes));
+    s.open();
+    QCOMPARE(s.noteText(), QStringLiteral("a\n").repeated(100));
+    s.click("cmdSave");
+    QCOMPARE(s.bytes().mid(40, 200), notes);
+}
+
+// "&Alarm" and "D&ate:" share Alt+A: each press moves the focus to the
+// next of them and presses nothing.
+void tst_frmJotwell::sharedAccessKeyMovesBetweenItsSharers()
+{
+    JotwellSession s({sample("a")});
+    frmJotwell &form = s.open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    s.control<QPlainTextEdit>("txtNotes")->setFocus();
+    QSet<QString> reached;
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, (QSet<QString>{"cmdAlarm", "txtDate"}));
+    QTest::qWait(300);
+    QVERIFY(s.dialogs->inputs().isEmpty());
 }
 
 QTEST_MAIN(tst_frmJotwell)

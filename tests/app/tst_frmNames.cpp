@@ -66,6 +66,9 @@ private slots:
     void listHeldByAnotherJotwellIsReadOnly();
     void tooLargeListIsLeftAsItIs();
     void fullListTakesNoMoreNames();
+    void keysOnly_data();
+    void keysOnly();
+    void namesBoxTakesWhatTheContactHolds();
 };
 
 void tst_frmNames::addRemoveAndUseAName()
@@ -302,5 +305,76 @@ void tst_frmNames::fullListTakesNoMoreNames()
     QCOMPARE(NoteFiles::readBytes(n.path()), names + "Bob\r\n");
 }
 
+void tst_frmNames::keysOnly_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("step"); // the arrow key pressed first in the list
+    QTest::addColumn<int>("use");  // the key that uses the name: Enter or Alt+O
+    QTest::addColumn<QString>("contact");
+    QTest::newRow("three names, Down, Alt+O") << QByteArray("Zed\r\nAnn\r\nBob\r\n") << int(Qt::Key_Down)
+                                             << int(Qt::Key_O) << "Zed";
+    QTest::newRow("three names, Up, Enter") << QByteArray("Zed\r\nAnn\r\nBob\r\n") << int(Qt::Key_Up)
+                                           << int(Qt::Key_Return) << "Zed";
+    QTest::newRow("one name, Down, Enter") << QByteArray("Zed\r\n") << int(Qt::Key_Down) << int(Qt::Key_Return)
+                                          << "Zed";
+    QTest::newRow("no file: the typed name") << QByteArray() << int(Qt::Key_Down) << int(Qt::Key_O) << "Kim";
+}
+
+void tst_frmNames::keysOnly()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, step);
+    QFETCH(int, use);
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    if (!file.isEmpty())
+        NoteFiles::writeBytes(n.path(), file);
+    n.open();
+    auto *box = n.get<QLineEdit>("Text1");
+    // Alt+A on the disabled Add does nothing, and types nothing.
+    QTest::keyClick(box, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(box->text(), QString());
+    // Enter in an empty name box adds nothing; with a name it adds it.
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("Kim"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(n.entries().size(), file.count('\n') + 1);
+    QCOMPARE(n.entries().last(), QStringLiteral("Kim"));
+    QCOMPARE(box->text(), QString());
+    QVERIFY(n.window->isVisible());
+
+    QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), n.list());
+    QTest::keyClick(n.list(), Qt::Key(step));
+    QCOMPARE(n.list()->selectedItems().size(), 1);
+    QCOMPARE(n.list()->selectedItems().first()->text(), n.entries().first());
+    if (use == Qt::Key_Return)
+        QTest::keyClick(n.list(), Qt::Key_Return);
+    else
+        QTest::keyClick(n.list(), Qt::Key_O, Qt::AltModifier);
+    // An access key presses its button as a click would, a moment later.
+    QTRY_VERIFY(n.gone());
+    QTEST(s.text("txtContact"), "contact");
+}
+
+// The name box and the contact box take 20 characters, all of the files' code page.
+void tst_frmNames::namesBoxTakesWhatTheContactHolds()
+{
+    JotwellSession s;
+    s.open();
+    Names n{s};
+    NoteFiles::writeBytes(n.path(), QByteArray("Prof. Dr. Maximilian Mustermann\r\n"));
+    n.open();
+    auto *box = n.get<QLineEdit>("Text1");
+    // Pasted: what the code page cannot hold stays out, the box holds 20.
+    box->insert(QStringLiteral("Łukasz Wójcik-Świątek ✓ and more"));
+    QCOMPARE(box->text(), QStringLiteral("ukasz Wójcik-wite"));
+    QVERIFY(s.dialogs->beeps() > 0);
+    // A name longer than the contact shows in the contact box as the note keeps it.
+    n.list()->setCurrentRow(0);
+    QTest::mouseClick(n.button("cmdOK"), Qt::LeftButton);
+    QCOMPARE(s.text("txtContact"), QStringLiteral("Prof. Dr. Maximilian"));
+}
 QTEST_MAIN(tst_frmNames)
 #include "tst_frmNames.moc"

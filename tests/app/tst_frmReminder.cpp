@@ -64,7 +64,8 @@ private:
             return;
         const auto text = [window](const char *name) { return window->findChild<QLabel *>(QLatin1String(name))->text(); };
         seen.append({text("lbldDate"), text("lbldContact"), text("lbldNote"), m_session.dialogs->beeps(),
-                     window->windowModality() == Qt::ApplicationModal});
+                     // Modal to the main window only, so that the tray keeps answering.
+                     window->windowModality() == Qt::WindowModal && window->parentWidget() == m_session.form.get()});
         if (whileFirstOpen)
             std::exchange(whileFirstOpen, nullptr)();
         const QString action = m_script.isEmpty() ? QStringLiteral("ok") : m_script.takeFirst();
@@ -86,6 +87,8 @@ class tst_frmReminder : public QObject
     Q_OBJECT
 private slots:
     void windowLayout();
+    void textFitsItsBox_data();
+    void textFitsItsBox();
     void dueNotes_data();
     void dueNotes();
     void storedDaysBeforeCountsNotTheShownOne();
@@ -104,7 +107,7 @@ void tst_frmReminder::windowLayout()
     QPushButton mainDelete;
     int pressed = 0;
     connect(&mainDelete, &QPushButton::clicked, [&] { ++pressed; });
-    frmReminder window(&mainDelete);
+    frmReminder window(&mainDelete, nullptr);
     QCOMPARE(window.windowTitle(), QStringLiteral("Jotwell - Reminder"));
     QCOMPARE(window.size(), QSize(343, 192));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -131,8 +134,9 @@ void tst_frmReminder::windowLayout()
     note.Contact = QStringLiteral("  Ann  ");
     note.Notes = QStringLiteral("  ring back  ");
     window.showNote(note, locale);
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldDate"))->text(),
-             locale.shortDate(45352.75) + QLatin1Char(' ') + locale.longTime(45352.75));
+    // A whole minute shows without its seconds.
+    QCOMPARE(frmReminder::dateText(45352.75, locale),
+             locale.shortDate(45352.75) + QLatin1Char(' ') + QLocale().toString(QTime(18, 0), QLocale::ShortFormat));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldContact"))->text(), QStringLiteral("Ann"));
     // The date with its time, and a contact of the full 20 characters, are
     // shown whole in their boxes (975 and 1455 twips wide).
@@ -141,8 +145,9 @@ void tst_frmReminder::windowLayout()
     window.showNote(note, locale);
     for (const char *name : {"lbldDate", "lbldContact"}) {
         auto *shown = window.findChild<QLabel *>(QLatin1String(name));
-        QVERIFY2(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width(), name);
-        QVERIFY2(shown->fontMetrics().height() <= shown->contentsRect().height(), name);
+        const QRect needed = shown->fontMetrics().boundingRect(QRect(0, 0, 1000, 1000), 0, shown->text());
+        QVERIFY2(needed.width() <= shown->contentsRect().width(), name);
+        QVERIFY2(needed.height() <= shown->contentsRect().height(), name);
     }
     note.Contact = QStringLiteral("  Ann  ");
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lbldNote"))->text(), QStringLiteral("ring back"));
@@ -221,7 +226,7 @@ void tst_frmReminder::dueNotesComeOneAfterAnother()
     QVERIFY(driver.seen.at(0).modal);
     QCOMPARE(driver.seen.at(1).note, QStringLiteral("call Cid"));
     const LocaleServices locale;
-    QCOMPARE(driver.seen.at(1).date, locale.shortDate(45352.75) + QLatin1Char(' ') + locale.longTime(45352.75));
+    QCOMPARE(driver.seen.at(1).date.simplified(), frmReminder::dateText(45352.75, locale));
     QCOMPARE(driver.seen.at(0).date, locale.shortDate(Mar10 - 1));
     // The next tick starts the next pass.
     form.tmrReminder_Timer();
@@ -358,6 +363,64 @@ void tst_frmReminder::readErrorInAPassIsShownOnce()
     // Once it is answered, the next tick tries again.
     form.tmrReminder_Timer();
     QCOMPARE(s.messages().size(), 2);
+}
+
+void tst_frmReminder::textFitsItsBox_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("notes");
+    QTest::addColumn<bool>("cut");
+    const QString eight = QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight");
+    const QString words = QStringLiteral("Call Dr. Mustermann about the offer for the new office furniture, then "
+                                         "send the signed contract back before Friday. Bring the folder with the "
+                                         "plans and the list of questions from last week's meeting too, please.");
+    QTest::newRow("en_US, eight lines") << "en_US" << "12/28/2026\n6:00 PM" << eight << true;
+    QTest::newRow("de_DE, eight lines") << "de_DE" << "28.12.2026 18:00" << eight << true;
+    QTest::newRow("en_US, 200 characters") << "en_US" << "12/28/2026\n6:00 PM" << words << false;
+    QTest::newRow("de_DE, three lines") << "de_DE" << "28.12.2026 18:00" << "a\r\nb\r\nc" << false;
+}
+
+// The note's text shows in whole lines within its 3495 x 1215 twips, and the
+// date with its time in its 975 twips at a readable size.
+void tst_frmReminder::textFitsItsBox()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, notes);
+    QFETCH(bool, cut);
+    QLocale::setDefault(QLocale(locale));
+    QPushButton mainDelete;
+    frmReminder window(&mainDelete, nullptr);
+    NoteRecord note;
+    note.NoteDate = 46384.75;
+    note.Notes = notes;
+    window.showNote(note, LocaleServices());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto *date = window.findChild<QLabel *>(QStringLiteral("lbldDate"));
+    QTEST(date->text(), "date");
+    QVERIFY2(date->font().pointSizeF() >= 7, qPrintable(QString::number(date->font().pointSizeF())));
+    for (const QString &line : date->text().split('\n'))
+        QVERIFY(date->fontMetrics().horizontalAdvance(line) <= date->contentsRect().width());
+    const QRect lines = date->fontMetrics().boundingRect(date->contentsRect(), 0, date->text());
+    QVERIFY2(lines.height() <= date->contentsRect().height(),
+             qPrintable(QStringLiteral("%1 > %2").arg(lines.height()).arg(date->contentsRect().height())));
+    // Down to the note's text, which starts at 480 twips.
+    QVERIFY(date->geometry().bottom() < 33);
+
+    auto *text = window.findChild<QLabel *>(QStringLiteral("lbldNote"));
+    QCOMPARE(text->size(), QSize(233, 81));
+    const QRect needed = text->fontMetrics().boundingRect(QRect(0, 0, text->width(), 100000), Qt::TextWordWrap, text->text());
+    QVERIFY2(needed.height() <= text->height(), qPrintable(QString::number(needed.height())));
+    QVERIFY(text->font().pointSizeF() >= 7);
+    QString shown = notes;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (cut) {
+        QVERIFY(text->text().endsWith(QChar(0x2026)));
+        QVERIFY2(shown.startsWith(text->text().chopped(1)), qPrintable(text->text()));
+        QCOMPARE(text->toolTip(), shown);
+    } else {
+        QCOMPARE(text->text(), shown);
+    }
 }
 
 QTEST_MAIN(tst_frmReminder)

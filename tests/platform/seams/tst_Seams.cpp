@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -48,6 +49,8 @@ private slots:
     void qtMessageBox();
     void qtInputBox_data();
     void qtInputBox();
+    void qtBoxesBlockTheirWindowOnly_data();
+    void qtBoxesBlockTheirWindowOnly();
 };
 
 void tst_Seams::clockGivesDateValues()
@@ -256,6 +259,59 @@ void tst_Seams::qtInputBox()
     QCOMPARE(prompt, QStringLiteral("Enter alarm time:"));
     QCOMPARE(title, QStringLiteral("ALARM"));
     QCOMPARE(shownDefault, QStringLiteral("12:00"));
+}
+
+
+void tst_Seams::qtBoxesBlockTheirWindowOnly_data()
+{
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<bool>("ownerShown");
+    QTest::newRow("message box over its window") << false << true;
+    QTest::newRow("input box over its window") << true << true;
+    // With no window in front (the program sits in the tray) the box belongs to the main window.
+    QTest::newRow("message box, main window hidden") << false << false;
+    QTest::newRow("input box, main window hidden") << true << false;
+}
+
+void tst_Seams::qtBoxesBlockTheirWindowOnly()
+{
+    QFETCH(bool, input);
+    QFETCH(bool, ownerShown);
+    QMainWindow owner;
+    auto *button = new QPushButton(QStringLiteral("New"), &owner);
+    owner.setCentralWidget(button);
+    // A window of its own, as the notification-area icon is.
+    QPushButton own(QStringLiteral("tray"));
+    if (ownerShown) {
+        own.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&own));
+        owner.show();
+        owner.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+    }
+    int ownerClicks = 0, ownClicks = 0;
+    connect(button, &QPushButton::clicked, [&] { ++ownerClicks; });
+    connect(&own, &QPushButton::clicked, [&] { ++ownClicks; });
+    QWidget *parent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    whenModal([&](QWidget *modal) {
+        parent = modal->parentWidget();
+        modality = modal->windowModality();
+        if (ownerShown) {
+            QTest::mouseClick(own.windowHandle(), Qt::LeftButton, {}, own.rect().center());
+            QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, button->mapTo(&owner, button->rect().center()));
+        }
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    QtDialogs dialogs;
+    if (input)
+        dialogs.inputBox(QStringLiteral("Enter Memo For Alarm:"), QStringLiteral("MEMO"));
+    else
+        dialogs.messageBox(QStringLiteral("x"), Dialogs::Buttons::Ok, Dialogs::Icon::None, QStringLiteral("Jotwell"));
+    QCOMPARE(parent, &owner);
+    QCOMPARE(modality, Qt::WindowModal);
+    QCOMPARE(ownClicks, ownerShown ? 1 : 0);
+    QCOMPARE(ownerClicks, 0);
 }
 
 QTEST_MAIN(tst_Seams)
