@@ -127,8 +127,8 @@ void ZVCalDesignerControl::writeColor(const QString &name, const QColor &color)
 bool ZVCalDesignerControl::editProperties()
 {
     auto types = m_dispatch.query<IProvideTypeLibrary>(IID_IProvideTypeLibrary);
-    const TypeLibraryInfo *library = nullptr;
-    if (!types || FAILED(types->GetTypeLibrary(&library)))
+    TypeLibraryRef library;
+    if (!types || FAILED(types->GetTypeLibrary(&library)) || !library)
         return false;
     const QString className = QString::fromLatin1(metaObject()->className());
     QStringList pages;
@@ -136,7 +136,7 @@ bool ZVCalDesignerControl::editProperties()
         if (b.className == className)
             pages = b.pages;
     PropertyDialog dialog(tr("%1 Properties").arg(objectName().isEmpty() ? className : objectName()), pages,
-                          [library](const QString &name) { return createPage(library, name); }, {m_dispatch.get()}, window());
+                          [library](const QString &name) { return createPage(library.get(), name); }, {m_dispatch.get()}, window());
     return dialog.exec() == QDialog::Accepted;
 }
 

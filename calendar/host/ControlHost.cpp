@@ -288,6 +288,8 @@ void ControlHost::release()
     m_sink.reset();
     m_control.reset();
     m_dispatch.reset();
+    m_interface = nullptr;
+    m_library.reset();
 }
 
 HRESULT ControlHost::canUnloadNow() const

@@ -13,6 +13,17 @@
 
 namespace zvcal {
 
+// Counts as a live object of the library until its parent, a control's
+// widget left to the event loop to destroy, is gone.
+class PendingWidget final : public QObject
+{
+public:
+    explicit PendingWidget(QObject *widget) : QObject(widget) {}
+
+private:
+    ServerObject m_live;
+};
+
 // What tells one control class from another at the object level.
 struct ControlClass
 {
@@ -178,11 +189,15 @@ public:
     }
 
     // IProvideTypeLibrary
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override
+    HRESULT GetTypeLibrary(TypeLibraryRef *info) override
     {
         if (!info)
             return E_POINTER;
-        *info = &typeLibrary();
+        try {
+            *info = handedOutTypeLibrary();
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
         return S_OK;
     }
 
@@ -203,9 +218,11 @@ protected:
             w->disconnect();
             // Destroying the widget inside one of its own signals would pull it out
             // from under the emitting code; let the event loop do it then.
-            if (m_firing > 0)
+            if (m_firing > 0) {
+                // The library stays counted as busy until the widget is gone.
+                new PendingWidget(w);
                 w->deleteLater();
-            else
+            } else
                 delete w;
         }
         ServerLocks::objectDestroyed();

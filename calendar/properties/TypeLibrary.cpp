@@ -1,5 +1,6 @@
 #include "properties/TypeLibrary.h"
 
+#include "platform/com/ServerLocks.h"
 #include "properties/VersionInfo.h"
 #include "zvcal/ZVCalDispIds.h"
 #include "zvcal/ZVCalIds.h"
@@ -292,6 +293,13 @@ const TypeLibraryInfo &typeLibrary()
 {
     static const TypeLibraryInfo lib = build();
     return lib;
+}
+
+TypeLibraryRef handedOutTypeLibrary()
+{
+    // The holders share the one table; the count goes when the last lets go.
+    ServerLocks::objectCreated();
+    return TypeLibraryRef(&typeLibrary(), [](const TypeLibraryInfo *) { ServerLocks::objectDestroyed(); });
 }
 
 const TypeEntry &calendarInterface()

@@ -155,9 +155,10 @@ private slots:
         QCOMPARE(get(calendar.get(), QStringLiteral("calScrollArrowsPos")).toInt32(), 3);
 
         // Type information reaches the host from the object.
-        const TypeLibraryInfo *types = nullptr;
+        TypeLibraryRef types;
         QCOMPARE(calendar.query<IProvideTypeLibrary>(IID_IProvideTypeLibrary)->GetTypeLibrary(&types), S_OK);
         QCOMPARE(types->entries.size(), 18);
+        types.reset();
 
         QCOMPARE(source->Unadvise(cookie), S_OK);
         source.reset();
