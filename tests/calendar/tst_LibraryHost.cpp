@@ -197,6 +197,21 @@ private slots:
         QFile file(m_registry);
         QVERIFY(!file.exists() || (file.open(QIODevice::ReadOnly) && file.readAll().trimmed().isEmpty()));
     }
+
+    // The exports refuse a registry file they cannot read whole, with the
+    // failure code of registration, and leave every byte of it.
+    void damagedRegistryKeepsItsBytes()
+    {
+        const QByteArray damaged("[CLSID]\r\nBroken=\"unterminated\r\n[ProgID]\r\nOther.Thing\\CLSID={11111111-2222-3333-4444-555555555555}\r\n");
+        QFile file(m_registry);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        QCOMPARE(m_register(), SELFREG_E_CLASS);
+        QCOMPARE(m_unregister(), SELFREG_E_CLASS);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+    }
 };
 
 QTEST_MAIN(tst_LibraryHost)
