@@ -119,6 +119,8 @@ private:
     bool holdsFocusOf(const QWidget *widget) const;
     void connectCalendar();
     void connectButton();
+    static bool isClosingKey(const QEvent *event);
+    bool keepClosingKey(QEvent *event);
 
     SSCommand *m_button = nullptr;
     QPointer<ZVCalendar> m_calendar;
@@ -127,4 +129,7 @@ private:
     FontRef m_font;
     FontRef m_ambient;
     QMetaObject::Connection m_fontWatch;
+    // Set while the control itself writes the child (loading), whose change
+    // notices then stay inside the control.
+    bool m_writingChild = false;
 };

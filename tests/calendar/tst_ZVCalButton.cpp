@@ -6,6 +6,7 @@
 #include "button/DropDownPlacement.h"
 #include "button/ZVCalButton.h"
 #include "properties/ZVCalButtonObject.h"
+#include "platform/com/RefCounted.h"
 #include "platform/objects/StdFont.h"
 #include "platform/objects/TextPropertyBag.h"
 #include "platform/seams/Clock.h"
@@ -13,6 +14,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -203,6 +206,71 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), f.button->button());
     }
 
+    // The dropped-down calendar lies on the host's form, here a dialog with a
+    // default and a cancel button: Enter and Esc end in the calendar (closing
+    // it where it raises KeyPress) and never press either button.
+    void closingKeysStayOffTheDialog_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter in the calendar") << int(Qt::Key_Return) << "calendar" << true;
+        QTest::newRow("keypad Enter in the calendar") << int(Qt::Key_Enter) << "calendar" << true;
+        QTest::newRow("Esc in the calendar") << int(Qt::Key_Escape) << "calendar" << true;
+        QTest::newRow("Enter in the year box") << int(Qt::Key_Return) << "year" << true;
+        QTest::newRow("Esc in the year box") << int(Qt::Key_Escape) << "year" << true;
+        // The month list raises no key events, so it closes nothing.
+        QTest::newRow("Enter in the month list") << int(Qt::Key_Return) << "month" << false;
+        QTest::newRow("Esc in the month list") << int(Qt::Key_Escape) << "month" << false;
+    }
+    void closingKeysStayOffTheDialog()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, where);
+        QFETCH(bool, closes);
+        QDialog dialog;
+        dialog.resize(400, 320);
+        auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setGeometry(200, 280, 80, 28);
+        ok->setDefault(true);
+        auto *cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+        cancel->setGeometry(300, 280, 80, 28);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+        auto *button = new ZVCalButton(&dialog);
+        button->setGeometry(40, 30, 36, 36);
+        button->InitProperties();
+        button->calendar()->setCalShowDropdownMonth(true);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        QSignalSpy okClicks(ok, &QPushButton::clicked);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+        QTest::mouseClick(button->button(), Qt::LeftButton);
+        QVERIFY(button->isDroppedDown());
+        QWidget *target = QApplication::focusWidget();
+        if (where == "year")
+            target = calYearBox(*button->calendar());
+        else if (where == "month")
+            target = calMonthList(*button->calendar());
+        QVERIFY(target && target->isVisible());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+
+        QCOMPARE(button->isDroppedDown(), !closes);
+        if (closes)
+            QCOMPARE(QApplication::focusWidget(), button->button());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(okClicks.size(), 0);
+        // Closed, the calendar keeps nothing back: Esc on the form is the dialog's.
+        if (closes) {
+            cancel->setFocus();
+            QTest::keyClick(cancel, Qt::Key_Escape);
+            QCOMPARE(finished.size(), 1);
+        }
+    }
+
     void dayClickKeepsOpenAndRelaysInOrder()
     {
         Form f;
@@ -368,6 +436,90 @@ private slots:
         QCOMPARE(object->ReadProperties(years, &excep), S_OK);
         QCOMPARE(object->widget()->calendar()->calMinYear(), 1800);
         QCOMPARE(object->widget()->calendar()->calMaxYear(), 1900);
+    }
+
+    // Loading reports only the control's own property writes: the three
+    // calendar fonts, Font, MouseIcon and Picture; InitProperties, which
+    // writes the child directly, reports nothing. Later writes report again.
+    void loadingReportsOwnWritesOnly_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("init");
+        QTest::addColumn<QStringList>("reported");
+        const QStringList own {"calFont", "calMonthYearTitleFont", "calScrollArrowsFont", "Font", "MouseIcon", "Picture"};
+        QTest::newRow("InitProperties") << QString() << true << QStringList();
+        QTest::newRow("nothing saved") << QString() << false << own;
+        QTest::newRow("every kind saved")
+            << QStringLiteral("calWidth = int 1995\ncalHeight = int 2505\ncalFont = font \"Times\" 11\ncalCaption = text \"Due\"\n"
+                              "calMaxYear = int 2100\ncalMinYear = int 1900\ncalValue = date 2001-09-30\ncalNextMonthForeColor = colour &H000000FF&\n"
+                              "ForeColor = colour &H00123456&\nEnabled = bool false\nFont = font \"Arial\" 12\nBevelWidth = int 3\n"
+                              "Caption = text \"Go\"\nMousePointer = int 2\nRoundedCorners = bool true")
+            << false << own;
+    }
+    void loadingReportsOwnWritesOnly()
+    {
+        QFETCH(QString, saved);
+        QFETCH(bool, init);
+        QFETCH(QStringList, reported);
+        // A host's site, as a form editor gives it: it marks the form changed
+        // for every notice.
+        struct Site final : RefCounted<IControlSite>
+        {
+            QStringList changed;
+            QWidget form;
+            HRESULT QueryInterface(const Guid &iid, void **object) override { return queryAs(iid, object, {IID_IUnknown, IID_IControlSite}); }
+            QWidget *ParentWidget() override { return &form; }
+            FontRef AmbientFont() override { return StdFont::create(QStringLiteral("Arial"), 8.25); }
+            void OnChanged(const QString &name) override { changed << name; }
+        };
+        auto site = ComPtr<Site>::adopt(new Site);
+        auto button = ComPtr<_ZVCalButton>::adopt(zvcal::ZVCalButtonObject::create());
+        auto control = button.query<IControl>(IID_IControl);
+        QCOMPARE(control->SetSite(site.get()), S_OK);
+        if (init) {
+            QCOMPARE(control->InitProperties(), S_OK);
+        } else {
+            TextPropertyBag bag = TextPropertyBag::fromText(saved);
+            ExcepInfo excep;
+            QCOMPARE(control->ReadProperties(bag, &excep), S_OK);
+        }
+        QCOMPARE(site->changed, reported);
+
+        site->changed.clear();
+        QCOMPARE(button->put_calCaption(QStringLiteral("Later")), S_OK);
+        QCOMPARE(button->put_Caption(QStringLiteral("Later")), S_OK);
+        QCOMPARE(site->changed, (QStringList {"calCaption", "Caption"}));
+        control->SetSite(nullptr);
+    }
+
+    // The button's mouse events hand on the very variables the button raised
+    // them with: a handler's change is what the button's later handlers see.
+    void buttonMouseArgumentsByReference_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("MouseDown") << int(QEvent::MouseButtonPress);
+        QTest::newRow("MouseMove") << int(QEvent::MouseMove);
+        QTest::newRow("MouseUp") << int(QEvent::MouseButtonRelease);
+    }
+    void buttonMouseArgumentsByReference()
+    {
+        QFETCH(int, type);
+        ZVCalButton b;
+        b.show();
+        auto change = [](short &button, short &shift, float &x, float &y) { button = 4, shift = 2, x = 99.5f, y = -7.25f; };
+        connect(&b, &ZVCalButton::BtnMouseDown, this, change);
+        connect(&b, &ZVCalButton::BtnMouseMove, this, change);
+        connect(&b, &ZVCalButton::BtnMouseUp, this, change);
+        QList<float> seen;
+        auto record = [&seen](short &button, short &shift, float &x, float &y) { seen = {float(button), float(shift), x, y}; };
+        connect(b.button(), &SSCommand::MouseDown, this, record);
+        connect(b.button(), &SSCommand::MouseMove, this, record);
+        connect(b.button(), &SSCommand::MouseUp, this, record);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(QEvent::Type(type), QPointF(5, 6), b.button()->mapToGlobal(QPointF(5, 6)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(b.button(), &event);
+        QCOMPARE(seen, (QList<float> {4, 2, 99.5f, -7.25f}));
     }
 
     void autoSize()
