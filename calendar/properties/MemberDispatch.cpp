@@ -60,10 +60,12 @@ HRESULT invokeMember(const TypeEntry &type, DISPID id, std::uint16_t kind, QList
         if (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
             if (args.size() != 1)
                 return DISP_E_BADPARAMCOUNT;
+            // A number too large for the member is an overflow, not a
+            // type mismatch: the caller tells the two apart (errors 6 and 13).
             Variant value;
             const HRESULT hr = args[0].convert(m->type.varType, value);
             if (FAILED(hr))
-                return DISP_E_TYPEMISMATCH;
+                return hr;
             calls.put(id, value);
             return S_OK;
         }

@@ -28,13 +28,13 @@ struct Form
     ZVCalButton *button;
     QLineEdit *other;
 
-    explicit Form(QPoint at = {40, 30})
+    explicit Form(QPoint at = {40, 30}, QSize size = {36, 36})
     {
         window.resize(400, 320);
         other = new QLineEdit(&window);
         other->setGeometry(300, 280, 80, 24);
         button = new ZVCalButton(&window);
-        button->setGeometry(QRect(at, QSize(36, 36)));
+        button->setGeometry(QRect(at, size));
         button->InitProperties();
         button->calendar()->setCalValue(calDate(1997, 1, 15));
         window.show();
@@ -100,33 +100,43 @@ class tst_ZVCalButton : public QObject
 
 private slots:
     // Form 6000 x 4800 twips unless the row says otherwise; button 540 x 540
-    // twips.
+    // twips, or one whose width and height differ, so that each axis shows
+    // it takes half its own extent of the button.
     void placement_data()
     {
         QTest::addColumn<QRect>("scale");
         QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QSize>("button");
         QTest::addColumn<QPoint>("expected");
         QTest::addColumn<QSize>("calendar");
         const QRect form(0, 0, 6000, 4800);
+        const QSize square(540, 540), wide(900, 300), tall(300, 900);
         const QSize cal(3200, 4000);
-        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << QPoint(870, 720) << cal;
-        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << QPoint(2770, 720) << cal;
-        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << QPoint(870, 470) << cal;
-        QTest::newRow("near both") << form << QPoint(380, 280) << QPoint(2770, 470) << cal;
-        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << QPoint(870, 720) << cal;
-        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << QPoint(0, 0) << cal;
-        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << QPoint(0, 720) << cal;
-        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << QPoint(-300, -150) << cal;
-        QTest::newRow("largest calendar a host can set") << form << QPoint(40, 30) << QPoint(0, 0) << QSize(INT32_MAX, INT32_MAX);
+        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << square << QPoint(870, 720) << cal;
+        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << square << QPoint(2770, 720) << cal;
+        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << square << QPoint(870, 470) << cal;
+        QTest::newRow("near both") << form << QPoint(380, 280) << square << QPoint(2770, 470) << cal;
+        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << square << QPoint(870, 720) << cal;
+        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << square << QPoint(0, 0) << cal;
+        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << square << QPoint(0, 720) << cal;
+        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << square << QPoint(-300, -150) << cal;
+        QTest::newRow("largest calendar a host can set") << form << QPoint(40, 30) << square << QPoint(0, 0) << QSize(INT32_MAX, INT32_MAX);
+        QTest::newRow("wide button") << form << QPoint(40, 30) << wide << QPoint(1050, 600) << cal;
+        QTest::newRow("tall button") << form << QPoint(40, 10) << tall << QPoint(750, 600) << cal;
+        QTest::newRow("wide button near the right edge") << form << QPoint(380, 30) << wide << QPoint(2950, 600) << cal;
+        QTest::newRow("tall button near the bottom") << form << QPoint(40, 280) << tall << QPoint(750, 650) << cal;
+        QTest::newRow("wide button near the bottom") << form << QPoint(40, 280) << wide << QPoint(1050, 350) << cal;
+        QTest::newRow("tall button near the right edge") << form << QPoint(380, 10) << tall << QPoint(2650, 600) << cal;
     }
     void placement()
     {
         QFETCH(QRect, scale);
         QFETCH(QPoint, offset);
+        QFETCH(QSize, button);
         QFETCH(QPoint, expected);
         QFETCH(QSize, calendar);
         const DropDownPlacement::Form form {scale.x(), scale.y(), scale.width(), scale.height()};
-        QCOMPARE(DropDownPlacement::origin(form, offset, QSize(540, 540), calendar), expected);
+        QCOMPARE(DropDownPlacement::origin(form, offset, button, calendar), expected);
     }
 
     // The same rule for real: 400 x 320 pixels is 6000 x 4800 twips, the
@@ -134,16 +144,25 @@ private slots:
     void dropsDownOntoForm_data()
     {
         QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("room below and right") << QPoint(40, 30) << QRect(58, 48, 213, 267);
-        QTest::newRow("near the right edge") << QPoint(360, 30) << QRect(165, 48, 213, 267);  // 2470 twips
-        QTest::newRow("near the bottom") << QPoint(40, 270) << QRect(58, 21, 213, 267);       // 320 twips
+        const QSize square(36, 36), wide(60, 20), tall(20, 60);
+        QTest::newRow("room below and right") << QPoint(40, 30) << square << QRect(58, 48, 213, 267);
+        QTest::newRow("near the right edge") << QPoint(360, 30) << square << QRect(165, 48, 213, 267);  // 2470 twips
+        QTest::newRow("near the bottom") << QPoint(40, 270) << square << QRect(58, 21, 213, 267);       // 320 twips
+        // The centre of a 60 x 20 button is 30 across and 10 down from its
+        // corner; of a 20 x 60 one, 10 across and 30 down.
+        QTest::newRow("wide button") << QPoint(40, 30) << wide << QRect(70, 40, 213, 267);
+        QTest::newRow("tall button") << QPoint(40, 10) << tall << QRect(50, 40, 213, 267);
+        QTest::newRow("wide button near the right edge") << QPoint(330, 30) << wide << QRect(147, 40, 213, 267); // 2200 twips
+        QTest::newRow("tall button near the bottom") << QPoint(40, 250) << tall << QRect(50, 13, 213, 267);      // 200 twips
     }
     void dropsDownOntoForm()
     {
         QFETCH(QPoint, at);
+        QFETCH(QSize, size);
         QFETCH(QRect, expected);
-        Form f(at);
+        Form f(at, size);
         QVERIFY(f.active());
         QSignalSpy clicks(f.button, &ZVCalButton::BtnClick);
         QVERIFY(!f.cal()->isVisible());
