@@ -6,6 +6,7 @@
 
 namespace {
 
+// Each text is marked where it is used, so that it is found for translation.
 QString reason(const char *text)
 {
     return QCoreApplication::translate("RegistryFile", text);
@@ -43,21 +44,21 @@ std::optional<QString> entryDamage(const QByteArray &line)
         if (c == '\\') {
             // An escape at the end joins the next line to this one.
             if (++i == line.size())
-                return reason("the line runs on into the next one (it ends in \"\\\")");
+                return reason(QT_TRANSLATE_NOOP("RegistryFile", "the line runs on into the next one (it ends in \"\\\")"));
         } else if (c == '"') {
             quoted = !quoted;
         } else if (!quoted && c == ';') {
-            return reason("\";\" outside quotes would cut the line short");
+            return reason(QT_TRANSLATE_NOOP("RegistryFile", "\";\" outside quotes would cut the line short"));
         } else if (!quoted && c == '=' && equals < 0) {
             equals = i;
         }
     }
     if (quoted)
-        return reason("a quoted value is not closed on its line");
+        return reason(QT_TRANSLATE_NOOP("RegistryFile", "a quoted value is not closed on its line"));
     if (equals < 0)
-        return reason("the line has no \"=\"");
+        return reason(QT_TRANSLATE_NOOP("RegistryFile", "the line has no \"=\""));
     if (line.left(equals).trimmed().isEmpty())
-        return reason("the line has no name before \"=\"");
+        return reason(QT_TRANSLATE_NOOP("RegistryFile", "the line has no name before \"=\""));
     return std::nullopt;
 }
 
@@ -72,9 +73,9 @@ std::optional<QString> lineDamage(QByteArray line)
     if (line.startsWith('[')) {
         const qsizetype close = line.indexOf(']');
         if (close < 0)
-            return reason("the section heading is not closed by \"]\"");
+            return reason(QT_TRANSLATE_NOOP("RegistryFile", "the section heading is not closed by \"]\""));
         if (!line.mid(close + 1).trimmed().isEmpty())
-            return reason("text follows the section heading");
+            return reason(QT_TRANSLATE_NOOP("RegistryFile", "text follows the section heading"));
         return std::nullopt;
     }
     return entryDamage(line);
@@ -87,13 +88,13 @@ std::optional<RegistryDamage> registryDamage(const QByteArray &text)
     // The writer drops a byte order mark and then takes the file it wrote
     // for a damaged one.
     if (text.startsWith("\xEF\xBB\xBF"))
-        return RegistryDamage {1, reason("the file starts with a byte order mark")};
+        return RegistryDamage {1, reason(QT_TRANSLATE_NOOP("RegistryFile", "the file starts with a byte order mark"))};
     const QList<QByteArray> lines = physicalLines(text);
     for (qsizetype n = 0; n < lines.size(); ++n) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = utf8.decode(lines[n]);
         if (utf8.hasError())
-            return RegistryDamage {int(n + 1), reason("the line is not UTF-8 text")};
+            return RegistryDamage {int(n + 1), reason(QT_TRANSLATE_NOOP("RegistryFile", "the line is not UTF-8 text"))};
         if (const std::optional<QString> why = lineDamage(lines[n]))
             return RegistryDamage {int(n + 1), *why};
     }
