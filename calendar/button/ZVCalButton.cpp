@@ -198,7 +198,9 @@ bool ZVCalButton::keepClosingKey(QEvent *event)
 
 bool ZVCalButton::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_calendar && isDroppedDown() && isClosingKey(event))
+    // The event's kind first: the calendar also sees events while it is being
+    // destroyed, when it may no longer be taken for a calendar.
+    if (isClosingKey(event) && watched == m_calendar && isDroppedDown())
         return keepClosingKey(event);
     if (watched == m_button && event->type() == QEvent::Resize && m_button->autoSize() == SSCommand::ButtonToPicture)
         resize(m_button->size());
