@@ -1,5 +1,6 @@
 #include "properties/MemberDispatch.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/objects/PropertyBag.h"
 #include "platform/objects/PropertyError.h"
 
@@ -19,18 +20,19 @@ HRESULT idOfName(const TypeEntry &type, const QString &name, DISPID *id)
 
 HRESULT currentExceptionToError(ExcepInfo *excep, const QString &source)
 {
+    // The record goes to the host: its text must not be the library's own.
     ExcepInfo info;
-    info.source = source;
+    info.source = ownedText(source);
     try {
         throw;
     } catch (const PropertyError &e) {
         info.number = e.number();
-        info.description = e.text();
+        info.description = ownedText(e.text());
         info.scode = hresultFromControlError(e.number());
     } catch (const PropertyBagError &e) {
         // A saved value that does not convert: the host's type mismatch.
         info.number = 13;
-        info.description = e.text();
+        info.description = ownedText(e.text());
         info.scode = DISP_E_TYPEMISMATCH;
     } catch (const std::exception &e) {
         info.description = QString::fromLocal8Bit(e.what());

@@ -73,7 +73,7 @@ signals:
     void changed();
 
 private:
-    explicit StdFont(const FontAttributes &attributes) : m_attr(attributes) {}
+    explicit StdFont(const FontAttributes &attributes);
     void update(const FontAttributes &attributes);
 
     FontAttributes m_attr;

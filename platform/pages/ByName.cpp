@@ -1,5 +1,6 @@
 #include "platform/pages/ByName.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/objects/PropertyError.h"
 
 namespace ByName {
@@ -77,8 +78,10 @@ HRESULT put(IDispatch *object, const QString &name, const Variant &value, ExcepI
         }
         info.scode = hr;
     }
-    // Whatever the control put in its record, the caller learns which property refused.
-    info.source = name;
+    // Whatever the control put in its record, the caller learns which property
+    // refused; the text is the caller's own.
+    info.source = ownedText(name);
+    info.description = ownedText(info.description);
     if (excep)
         *excep = info;
     return hr;

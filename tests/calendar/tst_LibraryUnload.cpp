@@ -179,6 +179,39 @@ private slots:
         }
     }
 
+    // Text a host read from the library (a property, an error, a font's name,
+    // a page's title) is the host's own: it outlives the library.
+    void textOutlivesLibrary()
+    {
+        LoadedLibrary lib;
+        QVERIFY2(lib.open(), dlerror());
+        QStringList kept;
+        {
+            auto button = lib.create<_ZVCalButton>(zvcal::CLSID_ZVCalButton, zvcal::IID__ZVCalButton);
+            button.query<IControl>(IID_IControl)->InitProperties();
+            QString text;
+            button->get_calCaption(&text);
+            kept << text;
+            button->get_Caption(&text);
+            kept << text;
+            kept << get(button.get(), QStringLiteral("calVersion")).toString();
+            FontRef font;
+            button->get_calFont(&font);
+            kept << font->name();
+            QCOMPARE(button->put_calMinYear(1), CTL_E_INVALIDPROPERTYVALUE);
+            ExcepInfo excep;
+            button.query<ISupportErrorInfo>(IID_ISupportErrorInfo)->GetErrorInfo(&excep);
+            kept << excep.description << excep.source;
+            auto page = lib.create<IPropertyPage>(zvcal::CLSID_pagZVCalButton, IID_IPropertyPage);
+            page->GetPageInfo(&text, nullptr);
+            kept << text;
+        }
+        QCOMPARE(lib.canUnloadNow(), S_OK);
+        QCOMPARE(dlclose(lib.handle), 0);
+        QVERIFY(!stillLoaded());
+        QCOMPARE(kept, (QStringList {"Calendar", "DavOduraruv", "2.1.1", "Courier New", "Invalid property value", "ZVCalButton", "Button"}));
+    }
+
     // The host's last release inside one of the control's own events leaves
     // the widget to the event loop; until it is gone the library must not be
     // unloaded.
