@@ -205,11 +205,16 @@ private slots:
             auto page = lib.create<IPropertyPage>(zvcal::CLSID_pagZVCalButton, IID_IPropertyPage);
             page->GetPageInfo(&text, nullptr);
             kept << text;
+            TypeLibraryRef types;
+            button.query<IProvideTypeLibrary>(IID_IProvideTypeLibrary)->GetTypeLibrary(&types);
+            kept << types->attributes.name << types->entry(QStringLiteral("_ZVCalButton"))->member(QStringLiteral("calNextMonthForeColor"))->type.name
+                 << types->pages.first().pages.last();
         }
         QCOMPARE(lib.canUnloadNow(), S_OK);
         QCOMPARE(dlclose(lib.handle), 0);
         QVERIFY(!stillLoaded());
-        QCOMPARE(kept, (QStringList {"Calendar", "DavOduraruv", "2.1.1", "Courier New", "Invalid property value", "ZVCalButton", "Button"}));
+        QCOMPARE(kept, (QStringList {"Calendar", "DavOduraruv", "2.1.1", "Courier New", "Invalid property value", "ZVCalButton", "Button", "ZORVCalendar", "OLE_COLOR",
+                                   "StandardPicture"}));
     }
 
     // The host's last release inside one of the control's own events leaves
