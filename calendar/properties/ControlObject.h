@@ -2,6 +2,7 @@
 
 #include "zvcal/ZVCalInterfaces.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/com/ServerLocks.h"
 #include "platform/com/TypeInfo.h"
 #include "properties/MemberDispatch.h"
@@ -207,8 +208,9 @@ protected:
         ServerLocks::objectCreated();
         Widget *w = m_widget.data();
         QObject::connect(w, &Widget::propertyChanged, w, [this](const QString &name) {
+            // The host may keep the name; it must not be the library's text.
             if (m_site)
-                m_site->OnChanged(name);
+                m_site->OnChanged(ownedText(name));
         });
     }
 
