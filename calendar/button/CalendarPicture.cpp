@@ -34,8 +34,9 @@ const char *const CalendarXpm[] = {
 
 } // namespace
 
+// A new picture each time: one kept for the life of the library would count
+// as a live object for ever, and a host could still hold it after unloading.
 StdPicturePtr calendarButtonPicture()
 {
-    static const StdPicturePtr picture = StdPicture::create(QImage(CalendarXpm));
-    return picture;
+    return StdPicture::create(QImage(CalendarXpm));
 }

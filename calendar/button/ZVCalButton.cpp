@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 
 namespace {
 
@@ -38,6 +39,7 @@ ZVCalButton::ZVCalButton(QWidget *parent) : QWidget(parent)
     m_calendar->setObjectName(QStringLiteral("ZVCalendar1"));
     m_calendar->hide();
     m_calendar->setPopupFrame(true);
+    m_calendar->installEventFilter(this);
     m_calendar->setCalWidth(m_calWidth);
     m_calendar->setCalHeight(m_calHeight);
 
@@ -89,9 +91,9 @@ void ZVCalButton::connectButton()
     connect(m_button, &SSCommand::KeyDown, this, [this](short &k, short &s) { emit BtnKeyDown(k, s); });
     connect(m_button, &SSCommand::KeyPress, this, [this](short &a) { emit BtnKeyPress(a); });
     connect(m_button, &SSCommand::KeyUp, this, [this](short &k, short &s) { emit BtnKeyUp(k, s); });
-    connect(m_button, &SSCommand::MouseDown, this, [this](short b, short s, float x, float y) { emit BtnMouseDown(b, s, x, y); });
-    connect(m_button, &SSCommand::MouseMove, this, [this](short b, short s, float x, float y) { emit BtnMouseMove(b, s, x, y); });
-    connect(m_button, &SSCommand::MouseUp, this, [this](short b, short s, float x, float y) { emit BtnMouseUp(b, s, x, y); });
+    connect(m_button, &SSCommand::MouseDown, this, &ZVCalButton::BtnMouseDown);
+    connect(m_button, &SSCommand::MouseMove, this, &ZVCalButton::BtnMouseMove);
+    connect(m_button, &SSCommand::MouseUp, this, &ZVCalButton::BtnMouseUp);
 }
 
 void ZVCalButton::connectCalendar()
@@ -112,7 +114,12 @@ void ZVCalButton::connectCalendar()
     connect(c, &ZVCalendar::MouseDown, this, [this](short &b, short &s, float &x, float &y) { emit MouseDown(b, s, x, y); });
     connect(c, &ZVCalendar::MouseMove, this, [this](short &b, short &s, float &x, float &y) { emit MouseMove(b, s, x, y); });
     connect(c, &ZVCalendar::MouseUp, this, [this](short &b, short &s, float &x, float &y) { emit MouseUp(b, s, x, y); });
-    connect(c, &ZVCalendar::propertyChanged, this, &ZVCalButton::propertyChanged);
+    // The child's own notices stand for the control's property writes that
+    // the object layer hands on to it; loading writes the child directly.
+    connect(c, &ZVCalendar::propertyChanged, this, [this](const QString &name) {
+        if (!m_writingChild)
+            emit propertyChanged(name);
+    });
 }
 
 void ZVCalButton::closeCalendar()
@@ -168,8 +175,34 @@ void ZVCalButton::resizeEvent(QResizeEvent *event)
     fitToButton();
 }
 
+bool ZVCalButton::isClosingKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+// Enter and Esc that reach the dropped-down calendar close it and end there:
+// it lies on the host's form, whose default and cancel buttons (or shortcuts)
+// would otherwise take the same key.
+bool ZVCalButton::keepClosingKey(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // The calendar's own handling (its KeyPress, which closes it) first;
+        // whatever it leaves unused goes no further.
+        static_cast<QObject *>(m_calendar.data())->event(event);
+    }
+    event->accept();
+    return true;
+}
+
 bool ZVCalButton::eventFilter(QObject *watched, QEvent *event)
 {
+    // The event's kind first: the calendar also sees events while it is being
+    // destroyed, when it may no longer be taken for a calendar.
+    if (isClosingKey(event) && watched == m_calendar && isDroppedDown())
+        return keepClosingKey(event);
     if (watched == m_button && event->type() == QEvent::Resize && m_button->autoSize() == SSCommand::ButtonToPicture)
         resize(m_button->size());
     return QWidget::eventFilter(watched, event);

@@ -16,7 +16,8 @@ class SSCommand;
 // the window holding the control (its top-left corner at the button's
 // centre, see DropDownPlacement). A second click, a double click in the
 // calendar, Enter or Esc in it, or the focus leaving button and calendar
-// close it again.
+// close it again. Enter and Esc end in the open calendar: the form it lies
+// on never sees them.
 //
 // The calendar's properties are reached on calendar() (the object layer
 // forwards them by dispatch identifier); calWidth and calHeight, the size the
@@ -27,7 +28,9 @@ class SSCommand;
 //
 // Events are the signals below; the arguments of the calendar's and the
 // button's key and mouse events are the very variables the child raised them
-// with, so a handler's change reaches the child.
+// with, so a handler's change reaches the child. Loading (InitProperties,
+// ReadProperties) writes the children directly and emits propertyChanged
+// only for the control's own writes among them.
 class ZVCalButton : public QWidget
 {
     Q_OBJECT
@@ -119,6 +122,8 @@ private:
     bool holdsFocusOf(const QWidget *widget) const;
     void connectCalendar();
     void connectButton();
+    static bool isClosingKey(const QEvent *event);
+    bool keepClosingKey(QEvent *event);
 
     SSCommand *m_button = nullptr;
     QPointer<ZVCalendar> m_calendar;
@@ -127,4 +132,7 @@ private:
     FontRef m_font;
     FontRef m_ambient;
     QMetaObject::Connection m_fontWatch;
+    // Set while the control itself writes the child (loading), whose change
+    // notices then stay inside the control.
+    bool m_writingChild = false;
 };

@@ -10,6 +10,8 @@
 #include "platform/seams/Clock.h"
 #include "platform/widgets/SSCommand.h"
 
+#include <QScopedValueRollback>
+
 #include <cmath>
 
 namespace {
@@ -185,8 +187,13 @@ FontRef ZVCalButton::ambientFont() const
 
 // ------------------------------------------------------------- persistence
 
+// Loading writes the child and the button directly and reports nothing of
+// that, so a freshly loaded form is not marked changed. The control's own
+// property writes among them (ReadProperties: the three calendar fonts,
+// Font, MouseIcon and Picture) are reported like any other.
 void ZVCalButton::InitProperties()
 {
+    const QScopedValueRollback writingChild(m_writingChild, true);
     m_calWidth = 3200;
     m_calHeight = 4000;
     m_calendar->setCalWidth(m_calWidth);
@@ -199,16 +206,21 @@ void ZVCalButton::InitProperties()
 
 void ZVCalButton::ReadProperties(PropertyBag &bag)
 {
+    const QScopedValueRollback writingChild(m_writingChild, true);
     ZVCalendar &c = *m_calendar;
     m_calWidth = bag.readInt(key("calWidth"), 3200);
     c.setCalWidth(m_calWidth);
     m_calHeight = bag.readInt(key("calHeight"), 4000);
     c.setCalHeight(m_calHeight);
     // A font left out was equal to the ambient font when it was written, so
-    // that is what it reads back as (a copy: the host keeps its own).
+    // that is what it reads back as (a copy: the host keeps its own). These
+    // three are the control's own writes, so they are reported.
     c.setCalFont(bag.readFont(key("calFont"), ambientFont()->clone()));
+    emit propertyChanged(key("calFont"));
     c.setCalMonthYearTitleFont(bag.readFont(key("calMonthYearTitleFont"), ambientFont()->clone()));
+    emit propertyChanged(key("calMonthYearTitleFont"));
     c.setCalScrollArrowsFont(bag.readFont(key("calScrollArrowsFont"), ambientFont()->clone()));
+    emit propertyChanged(key("calScrollArrowsFont"));
     c.setCalAlignmentDayTitle(bag.readInt(key("calAlignmentDayTitle"), 7));
     c.setCalAlignmentNum(bag.readInt(key("calAlignmentNum"), 7));
     c.setCalAppearance(bag.readInt(key("calAppearance"), 2));

@@ -1,6 +1,7 @@
 #include "ControlHost.h"
 
 #include "EventPrinter.h"
+#include "RegistryDamageMessage.h"
 
 #include "platform/com/WindowSite.h"
 #include "platform/dates/DateValue.h"
@@ -52,7 +53,7 @@ bool ControlHost::loadLibrary(const QString &path, QString *error)
 namespace {
 
 // Loads a library file only to run its registration.
-bool registerLibraryFile(const QString &path, QString *error)
+bool registerLibraryFile(const QString &path, const RegistryFile &registry, QString *error)
 {
     void *lib = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!lib) {
@@ -62,7 +63,11 @@ bool registerLibraryFile(const QString &path, QString *error)
     auto reg = reinterpret_cast<DllRegisterServerFn>(dlsym(lib, "DllRegisterServer"));
     const HRESULT hr = reg ? reg() : E_FAIL;
     if (FAILED(hr)) {
-        *error = QStringLiteral("registering %1 failed (0x%2)").arg(path).arg(quint32(hr), 8, 16, QChar(u'0'));
+        // The file may have been damaged since it was looked at.
+        if (const std::optional<RegistryDamage> damage = registry.damage())
+            *error = registryDamageMessage(registry.path(), *damage);
+        else
+            *error = QStringLiteral("registering %1 failed (0x%2)").arg(path).arg(quint32(hr), 8, 16, QChar(u'0'));
         return false;
     }
     return true;
@@ -73,22 +78,27 @@ bool registerLibraryFile(const QString &path, QString *error)
 bool ControlHost::create(const QString &progId, const QString &defaultLibrary, QWidget *window, QString *error)
 {
     RegistryFile registry;
-    const QString progKey = QStringLiteral("ProgID/%1/CLSID").arg(progId);
-    auto serverOf = [&registry](const Guid &clsid) { return registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid.toString())); };
-    if (!registry.contains(progKey) && !registerLibraryFile(defaultLibrary, error))
-        return false;
-    std::optional<Guid> clsid = Guid::parse(registry.value(progKey));
-    if (!clsid) {
-        *error = registry.contains(progKey) ? QStringLiteral("the registry entry of %1 is damaged").arg(progId)
-                                            : QStringLiteral("%1 does not provide %2").arg(defaultLibrary, progId);
+    // A file that cannot be read whole may answer wrongly and must not be
+    // written; the user mends it first.
+    if (const std::optional<RegistryDamage> damage = registry.damage()) {
+        *error = registryDamageMessage(registry.path(), *damage);
         return false;
     }
-    // A registration whose file has gone is renewed from the library at hand.
-    if (!loadLibrary(serverOf(*clsid), error)) {
-        if (!registerLibraryFile(defaultLibrary, error))
+    const QString progKey = QStringLiteral("ProgID/%1/CLSID").arg(progId);
+    auto serverOf = [&registry](const Guid &clsid) { return registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid.toString())); };
+    // A registration that is missing, whose class identifier is damaged or
+    // whose library file has gone is renewed from the library at hand, once.
+    std::optional<Guid> clsid = Guid::parse(registry.value(progKey));
+    if (!clsid || !loadLibrary(serverOf(*clsid), error)) {
+        if (!registerLibraryFile(defaultLibrary, registry, error))
             return false;
         clsid = Guid::parse(registry.value(progKey));
-        if (!clsid || !loadLibrary(serverOf(*clsid), error))
+        if (!clsid) {
+            *error = registry.contains(progKey) ? QStringLiteral("the registry entry of %1 is damaged").arg(progId)
+                                                : QStringLiteral("%1 does not provide %2").arg(defaultLibrary, progId);
+            return false;
+        }
+        if (!loadLibrary(serverOf(*clsid), error))
             return false;
     }
 
@@ -288,6 +298,8 @@ void ControlHost::release()
     m_sink.reset();
     m_control.reset();
     m_dispatch.reset();
+    m_interface = nullptr;
+    m_library.reset();
 }
 
 HRESULT ControlHost::canUnloadNow() const

@@ -47,7 +47,8 @@ public:
     bool setProperty(const QString &name, const QString &text, QString *error);
     Variant property(const QString &name) const;
 
-    // Releases the control and its connection; the library stays loaded.
+    // Releases the control, its connection and its type information; the
+    // library stays loaded.
     void release();
     HRESULT canUnloadNow() const;
 
@@ -58,7 +59,7 @@ private:
     void *m_handle = nullptr;
     DllGetClassObjectFn m_getClassObject = nullptr;
     DllCanUnloadNowFn m_canUnloadNow = nullptr;
-    const TypeLibraryInfo *m_library = nullptr;
+    TypeLibraryRef m_library;
     const TypeEntry *m_interface = nullptr;
     QString m_className;
     ComPtr<IDispatch> m_dispatch;

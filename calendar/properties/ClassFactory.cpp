@@ -79,11 +79,15 @@ HRESULT ClassFactory::LockServer(bool lock)
     return S_OK;
 }
 
-HRESULT ClassFactory::GetTypeLibrary(const TypeLibraryInfo **info)
+HRESULT ClassFactory::GetTypeLibrary(TypeLibraryRef *info)
 {
     if (!info)
         return E_POINTER;
-    *info = &typeLibrary();
+    try {
+        *info = handedOutTypeLibrary();
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
     return S_OK;
 }
 

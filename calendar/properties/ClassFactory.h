@@ -24,7 +24,7 @@ public:
     HRESULT CreateInstance(IUnknown *outer, const Guid &iid, void **object) override;
     HRESULT LockServer(bool lock) override;
 
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override;
+    HRESULT GetTypeLibrary(TypeLibraryRef *info) override;
 
 private:
     explicit ClassFactory(Creator creator);

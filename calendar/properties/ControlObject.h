@@ -2,6 +2,7 @@
 
 #include "zvcal/ZVCalInterfaces.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/com/ServerLocks.h"
 #include "platform/com/TypeInfo.h"
 #include "platform/objects/PropertyBag.h"
@@ -13,6 +14,17 @@
 #include <QPointer>
 
 namespace zvcal {
+
+// Counts as a live object of the library until its parent, a control's
+// widget left to the event loop to destroy, is gone.
+class PendingWidget final : public QObject
+{
+public:
+    explicit PendingWidget(QObject *widget) : QObject(widget) {}
+
+private:
+    ServerObject m_live;
+};
 
 // What tells one control class from another at the object level.
 struct ControlClass
@@ -183,11 +195,15 @@ public:
     }
 
     // IProvideTypeLibrary
-    HRESULT GetTypeLibrary(const TypeLibraryInfo **info) override
+    HRESULT GetTypeLibrary(TypeLibraryRef *info) override
     {
         if (!info)
             return E_POINTER;
-        *info = &typeLibrary();
+        try {
+            *info = handedOutTypeLibrary();
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
         return S_OK;
     }
 
@@ -197,8 +213,9 @@ protected:
         ServerLocks::objectCreated();
         Widget *w = m_widget.data();
         QObject::connect(w, &Widget::propertyChanged, w, [this](const QString &name) {
+            // The host may keep the name; it must not be the library's text.
             if (m_site)
-                m_site->OnChanged(name);
+                m_site->OnChanged(ownedText(name));
         });
     }
 
@@ -208,9 +225,11 @@ protected:
             w->disconnect();
             // Destroying the widget inside one of its own signals would pull it out
             // from under the emitting code; let the event loop do it then.
-            if (m_firing > 0)
+            if (m_firing > 0) {
+                // The library stays counted as busy until the widget is gone.
+                new PendingWidget(w);
                 w->deleteLater();
-            else
+            } else
                 delete w;
         }
         ServerLocks::objectDestroyed();

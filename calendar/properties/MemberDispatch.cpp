@@ -1,5 +1,6 @@
 #include "properties/MemberDispatch.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/objects/PropertyBag.h"
 #include "platform/objects/PropertyError.h"
 
@@ -19,18 +20,19 @@ HRESULT idOfName(const TypeEntry &type, const QString &name, DISPID *id)
 
 HRESULT currentExceptionToError(ExcepInfo *excep, const QString &source)
 {
+    // The record goes to the host: its text must not be the library's own.
     ExcepInfo info;
-    info.source = source;
+    info.source = ownedText(source);
     try {
         throw;
     } catch (const PropertyError &e) {
         info.number = e.number();
-        info.description = e.text();
+        info.description = ownedText(e.text());
         info.scode = hresultFromControlError(e.number());
     } catch (const PropertyBagError &e) {
         // A saved value that does not convert: the host's type mismatch.
         info.number = 13;
-        info.description = e.text();
+        info.description = ownedText(e.text());
         info.scode = DISP_E_TYPEMISMATCH;
     } catch (const std::exception &e) {
         info.description = QString::fromLocal8Bit(e.what());
@@ -60,10 +62,12 @@ HRESULT invokeMember(const TypeEntry &type, DISPID id, std::uint16_t kind, QList
         if (kind & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
             if (args.size() != 1)
                 return DISP_E_BADPARAMCOUNT;
+            // A number too large for the member is an overflow, not a
+            // type mismatch: the caller tells the two apart (errors 6 and 13).
             Variant value;
             const HRESULT hr = args[0].convert(m->type.varType, value);
             if (FAILED(hr))
-                return DISP_E_TYPEMISMATCH;
+                return hr;
             calls.put(id, value);
             return S_OK;
         }

@@ -18,11 +18,11 @@ namespace zvcal {
 // library's "TypeLib/{...}/9.0/...".
 QList<QPair<QString, QString>> registrationEntries(const QString &libraryPath);
 
-// SELFREG_E_CLASS when the file cannot be written.
+// SELFREG_E_CLASS when the file is damaged (RegistryFile::damage) or cannot
+// be written; a damaged file is left as it was.
 HRESULT registerLibrary(RegistryFile &registry, const QString &libraryPath);
 // Removes the keys registration writes and nothing else: a ProgID that now
-// names another class is left alone. SELFREG_E_CLASS when the file cannot be
-// written.
+// names another class is left alone. Fails like registerLibrary.
 HRESULT unregisterLibrary(RegistryFile &registry);
 
 // The absolute path of the file this code was loaded from.

@@ -1,5 +1,7 @@
 #include "properties/TypeLibrary.h"
 
+#include "platform/com/OwnedText.h"
+#include "platform/com/ServerLocks.h"
 #include "properties/VersionInfo.h"
 #include "zvcal/ZVCalDispIds.h"
 #include "zvcal/ZVCalIds.h"
@@ -286,12 +288,55 @@ TypeLibraryInfo build()
     return lib;
 }
 
+// A host may keep a name after letting go of the table and unloading the
+// library: every text in it is its own, not the library's constant data.
+void ownTexts(TypeLibraryInfo &lib)
+{
+    for (QString *t : {&lib.attributes.name, &lib.attributes.help, &lib.attributes.target, &lib.attributes.helpFile,
+                       &lib.version.fileVersionText, &lib.version.fileDescription, &lib.version.productName,
+                       &lib.version.internalName, &lib.version.originalFilename})
+        *t = ownedText(*t);
+    for (ImportedType &i : lib.imports)
+        i = {ownedText(i.library), ownedText(i.name)};
+    for (PageBinding &b : lib.pages) {
+        b.className = ownedText(b.className);
+        for (QString &page : b.pages)
+            page = ownedText(page);
+    }
+    for (TypeEntry &e : lib.entries) {
+        for (QString *t : {&e.name, &e.help, &e.defaultInterface, &e.defaultSource})
+            *t = ownedText(*t);
+        for (MemberInfo &m : e.members) {
+            for (QString *t : {&m.name, &m.type.name, &m.help})
+                *t = ownedText(*t);
+            for (ParamInfo &p : m.params)
+                p = {ownedText(p.name), {p.type.varType, ownedText(p.type.name)}, p.byRef};
+        }
+        for (EnumConstant &c : e.constants)
+            c = {ownedText(c.name), c.value, ownedText(c.help)};
+    }
+}
+
+TypeLibraryInfo ownedBuild()
+{
+    TypeLibraryInfo lib = build();
+    ownTexts(lib);
+    return lib;
+}
+
 } // namespace
 
 const TypeLibraryInfo &typeLibrary()
 {
-    static const TypeLibraryInfo lib = build();
+    static const TypeLibraryInfo lib = ownedBuild();
     return lib;
+}
+
+TypeLibraryRef handedOutTypeLibrary()
+{
+    // The holders share the one table; the count goes when the last lets go.
+    ServerLocks::objectCreated();
+    return TypeLibraryRef(&typeLibrary(), [](const TypeLibraryInfo *) { ServerLocks::objectDestroyed(); });
 }
 
 const TypeEntry &calendarInterface()

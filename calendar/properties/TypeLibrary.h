@@ -8,6 +8,9 @@
 namespace zvcal {
 
 const TypeLibraryInfo &typeLibrary();
+// The same information as handed to a host: counted as a live object of the
+// library while any holder keeps it.
+TypeLibraryRef handedOutTypeLibrary();
 const TypeEntry &calendarInterface(); // _ZVCalendar
 const TypeEntry &buttonInterface();   // _ZVCalButton
 const TypeEntry &calendarEvents();    // __ZVCalendar

@@ -234,7 +234,7 @@ bool ControlBinding::showPropertyDialog(QWidget *parent)
         if (b.className == m_className)
             pages = b.pages;
     const QString name = m_host->objectName().isEmpty() ? m_className : m_host->objectName();
-    const TypeLibraryInfo *library = m_library;
+    const TypeLibraryInfo *library = m_library.get();
     PropertyDialog dialog(tr("%1 Properties").arg(name), pages, [library](const QString &page) { return createPage(library, page); },
                           {m_dispatch.get()}, parent);
     const bool accepted = dialog.exec() == QDialog::Accepted;

@@ -75,7 +75,7 @@ private:
     ComPtr<IControlSite> m_site;
     ComPtr<IEventSource> m_events;
     std::uint32_t m_cookie = 0;
-    const TypeLibraryInfo *m_library = nullptr;
+    TypeLibraryRef m_library;
     QString m_className;
     QString m_fontProperty;
     QWidget *m_widget = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/com/RegistryFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -40,11 +41,30 @@ QStringList RegistryFile::allKeys() const
     return s.allKeys();
 }
 
+std::optional<RegistryDamage> RegistryFile::damage() const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return RegistryDamage {0, file.errorString()};
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return RegistryDamage {0, file.errorString()};
+    return registryDamage(text);
+}
+
 bool RegistryFile::write(const QList<QPair<QString, QString>> &values)
 {
+    // The INI reader skips what it cannot read, and writing back would lose
+    // it for good.
+    if (damage())
+        return false;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
     QSettings s(m_path, QSettings::IniFormat);
+    if (s.status() != QSettings::NoError)
+        return false;
     for (const auto &[key, value] : values)
         s.setValue(key, value);
     s.sync();
@@ -55,7 +75,11 @@ bool RegistryFile::remove(const QStringList &keys)
 {
     if (!QFileInfo::exists(m_path))
         return true;
+    if (damage())
+        return false;
     QSettings s(m_path, QSettings::IniFormat);
+    if (s.status() != QSettings::NoError)
+        return false;
     for (const QString &key : keys)
         s.remove(key);
     s.sync();

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
 // Readable type information of a control library: what a host or a designer
 // needs to list the classes, call members by identifier and show enumerations.
@@ -136,11 +137,15 @@ struct TypeLibraryInfo
 
 inline constexpr Guid IID_IProvideTypeLibrary {0x7A3C1E05, 0x52D4, 0x4B8E, {0x9E, 0x10, 0x3D, 0x61, 0x0B, 0x55, 0x11, 0x05}};
 
-// Implemented by a library's objects and class factories. The information
-// belongs to the library and stays valid while the library is loaded.
+// Type information handed out by a library: its holders share it, and the
+// library counts it as a live object until the last one lets go, so that it is
+// not unloaded from under them.
+using TypeLibraryRef = std::shared_ptr<const TypeLibraryInfo>;
+
+// Implemented by a library's objects and class factories.
 struct IProvideTypeLibrary : IUnknown
 {
-    virtual HRESULT GetTypeLibrary(const TypeLibraryInfo **info) = 0;
+    virtual HRESULT GetTypeLibrary(TypeLibraryRef *info) = 0;
 
 protected:
     ~IProvideTypeLibrary() = default;

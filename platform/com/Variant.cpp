@@ -1,9 +1,14 @@
 #include "platform/com/Variant.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/com/Unknown.h"
 
 #include <cmath>
 #include <limits>
+
+Variant::Variant(const QString &s) : m_v(ownedText(s))
+{
+}
 
 Variant::Variant(IUnknown *object) : m_v(object)
 {

@@ -46,7 +46,9 @@ public:
     Variant(std::int16_t i) : m_v(i) {}
     Variant(std::int32_t i) : m_v(i) {}
     Variant(double d) : m_v(d) {}
-    Variant(const QString &s) : m_v(s) {}
+    // Keeps text of its own (see ownedText), so that a value read from a
+    // library outlives the library.
+    Variant(const QString &s);
     Variant(const char16_t *s) : m_v(QString::fromUtf16(s)) {}
     Variant(FontRef f) : m_v(std::move(f)) {}
     Variant(PictureRef p) : m_v(std::move(p)) {}

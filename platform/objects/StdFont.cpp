@@ -1,5 +1,6 @@
 #include "platform/objects/StdFont.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/objects/PropertyError.h"
 
 #include <cmath>
@@ -13,6 +14,13 @@ double roundSize(double points)
 }
 
 } // namespace
+
+// The name is the holders' to keep: never the constant text of the library
+// that made the font.
+StdFont::StdFont(const FontAttributes &attributes) : m_attr(attributes)
+{
+    m_attr.name = ownedText(m_attr.name);
+}
 
 StdFontPtr StdFont::create()
 {
@@ -60,6 +68,7 @@ void StdFont::setAttributes(const FontAttributes &attributes)
         || attributes.weight < 1 || attributes.weight > 1000 || attributes.charset < 0 || attributes.charset > 255)
         throw PropertyError::invalidValue();
     FontAttributes a = attributes;
+    a.name = ownedText(a.name);
     a.size = roundSize(a.size);
     update(a);
 }
@@ -69,7 +78,7 @@ void StdFont::setName(const QString &name)
     if (name.isEmpty())
         throw PropertyError::invalidValue();
     FontAttributes a = m_attr;
-    a.name = name;
+    a.name = ownedText(name);
     update(a);
 }
 

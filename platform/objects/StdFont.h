@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/com/ServerLocks.h"
+
 #include <QFont>
 #include <QObject>
 #include <QString>
@@ -71,11 +73,13 @@ signals:
     void changed();
 
 private:
-    explicit StdFont(const FontAttributes &attributes) : m_attr(attributes) {}
+    explicit StdFont(const FontAttributes &attributes);
     void update(const FontAttributes &attributes);
 
     FontAttributes m_attr;
     quint64 m_version = 0;
+    // A font made by a library and held by its host keeps the library loaded.
+    ServerObject m_live;
 };
 
 // Same attributes, or both null.

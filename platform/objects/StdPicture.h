@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/com/ServerLocks.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QPixmap>
@@ -40,6 +42,8 @@ public:
 
 private:
     QImage m_image;
+    // A picture made by a library and held by its host keeps the library loaded.
+    ServerObject m_live;
 };
 
 // Both null (or no picture), or the same pixels.

@@ -1,5 +1,6 @@
 #include "platform/pages/ByName.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/objects/PropertyError.h"
 
 namespace ByName {
@@ -14,16 +15,16 @@ DISPID idOf(IDispatch *object, const QString &name)
     return id;
 }
 
-// The dispatch interface of the object's library that the object answers to.
-const TypeEntry *interfaceOf(IDispatch *object)
+// The dispatch interface of the object's library that the object answers to;
+// valid while *library is held.
+const TypeEntry *interfaceOf(IDispatch *object, TypeLibraryRef *library)
 {
     ComPtr<IProvideTypeLibrary> types;
     if (!object || FAILED(object->QueryInterface(IID_IProvideTypeLibrary, types.putVoid())))
         return nullptr;
-    const TypeLibraryInfo *library = nullptr;
-    if (FAILED(types->GetTypeLibrary(&library)) || !library)
+    if (FAILED(types->GetTypeLibrary(library)) || !*library)
         return nullptr;
-    for (const TypeEntry &e : library->entries) {
+    for (const TypeEntry &e : (*library)->entries) {
         if (e.kind != TypeKind::DispatchInterface || e.members.isEmpty())
             continue;
         ComPtr<IUnknown> probe;
@@ -77,8 +78,10 @@ HRESULT put(IDispatch *object, const QString &name, const Variant &value, ExcepI
         }
         info.scode = hr;
     }
-    // Whatever the control put in its record, the caller learns which property refused.
-    info.source = name;
+    // Whatever the control put in its record, the caller learns which property
+    // refused; the text is the caller's own.
+    info.source = ownedText(name);
+    info.description = ownedText(info.description);
     if (excep)
         *excep = info;
     return hr;
@@ -87,7 +90,8 @@ HRESULT put(IDispatch *object, const QString &name, const Variant &value, ExcepI
 QStringList propertiesOfType(IDispatch *object, const QString &typeName)
 {
     QStringList names;
-    if (const TypeEntry *e = interfaceOf(object)) {
+    TypeLibraryRef library;
+    if (const TypeEntry *e = interfaceOf(object, &library)) {
         for (const MemberInfo &m : e->members) {
             const bool writable = m.kinds & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
             if (m.isProperty() && writable && (m.kinds & DISPATCH_PROPERTYGET) && m.type.name == typeName)

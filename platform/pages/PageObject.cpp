@@ -1,5 +1,6 @@
 #include "platform/pages/PageObject.h"
 
+#include "platform/com/OwnedText.h"
 #include "platform/com/ServerLocks.h"
 #include "platform/pages/PropertyPageWidget.h"
 
@@ -66,7 +67,7 @@ HRESULT PageObject::GetPageInfo(QString *title, QSize *sizeTwips)
     if (!m_page)
         return E_UNEXPECTED;
     if (title)
-        *title = m_page->title();
+        *title = ownedText(m_page->title());
     if (sizeTwips)
         *sizeTwips = m_page->sizeTwips();
     return S_OK;

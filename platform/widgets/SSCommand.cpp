@@ -398,16 +398,22 @@ void SSCommand::mousePressEvent(QMouseEvent *event)
         m_mouseHeld = true;
         setDown(true);
     }
-    const QPointF p = event->position();
-    emit MouseDown(KeyCodes::mouseButton(event->button()), KeyCodes::shiftState(event->modifiers()), float(p.x()), float(p.y()));
+    short button = KeyCodes::mouseButton(event->button());
+    short shift = KeyCodes::shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseDown(button, shift, x, y);
 }
 
 void SSCommand::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_mouseHeld)
         setDown(rect().contains(event->position().toPoint()));
-    const QPointF p = event->position();
-    emit MouseMove(KeyCodes::mouseButtons(event->buttons()), KeyCodes::shiftState(event->modifiers()), float(p.x()), float(p.y()));
+    short buttons = KeyCodes::mouseButtons(event->buttons());
+    short shift = KeyCodes::shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseMove(buttons, shift, x, y);
 }
 
 void SSCommand::mouseReleaseEvent(QMouseEvent *event)
@@ -419,8 +425,11 @@ void SSCommand::mouseReleaseEvent(QMouseEvent *event)
         setDown(m_spaceHeld);
     }
     QPointer<SSCommand> self(this);
-    const QPointF p = event->position();
-    emit MouseUp(KeyCodes::mouseButton(event->button()), KeyCodes::shiftState(event->modifiers()), float(p.x()), float(p.y()));
+    short button = KeyCodes::mouseButton(event->button());
+    short shift = KeyCodes::shiftState(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    emit MouseUp(button, shift, x, y);
     if (self && click)
         emit Click();
 }

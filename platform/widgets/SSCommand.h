@@ -98,9 +98,11 @@ signals:
     void KeyDown(short &keyCode, short &shift);
     void KeyPress(short &keyAscii);
     void KeyUp(short &keyCode, short &shift);
-    void MouseDown(short button, short shift, float x, float y);
-    void MouseMove(short button, short shift, float x, float y);
-    void MouseUp(short button, short shift, float x, float y);
+    // By reference, like the key events: a handler's change is seen by the
+    // handlers connected after it.
+    void MouseDown(short &button, short &shift, float &x, float &y);
+    void MouseMove(short &button, short &shift, float &x, float &y);
+    void MouseUp(short &button, short &shift, float &x, float &y);
     void GotFocus();
     void LostFocus();
 

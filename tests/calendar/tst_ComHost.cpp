@@ -139,6 +139,65 @@ private slots:
         QVERIFY(QString::fromUtf8(host.readAllStandardError()).contains(message));
     }
 
+    // A registry file the host cannot read whole: it says which file and
+    // line, how to go on, and writes nothing.
+    void damagedRegistryFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registry.ini"));
+        const QByteArray damaged("[Other]\nName=Thing\ngarbage\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        QProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QString::fromLatin1(RegistryFile::EnvironmentVariable), path);
+        host.setProcessEnvironment(env);
+        host.start(QStringLiteral(ZVCAL_HOST_PATH), {QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar")});
+        QVERIFY(host.waitForFinished(20000));
+        QCOMPARE(host.exitCode(), 1);
+        const QString err = QString::fromUtf8(host.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("\"%1\" is damaged at line 3").arg(path)), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("Mend or remove that line")), qPrintable(err));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+    }
+
+    // A registration of the host's own library that does not hold together
+    // (a class identifier that is no identifier, a library file that has
+    // gone) is renewed from the library at hand, and the control placed.
+    void renewsBrokenRegistration_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("damaged class identifier") << "ProgID/ZORVCalendar.ZVCalendar/CLSID" << "{not an identifier";
+        QTest::newRow("library file gone") << "CLSID/{PLACEHOLDER}/InprocServer" << "/nowhere/libZVCal.so";
+    }
+    void renewsBrokenRegistration()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        RegistryFile registry(m_dir.filePath(QStringLiteral("registry.ini")));
+        // A sound registration first, then the one entry broken.
+        const QString first = m_dir.filePath(QStringLiteral("first.bag"));
+        QString out, err;
+        QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar"), QStringLiteral("--save"), first}, first, &out, &err),
+                 qPrintable(err));
+        const QString clsid = registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID"));
+        const QString server = registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid));
+        QVERIFY(QFile::exists(server));
+        key.replace(QStringLiteral("{PLACEHOLDER}"), clsid);
+        QVERIFY(registry.write({{key, value}}));
+
+        const QString saved = m_dir.filePath(QStringLiteral("renewed.bag"));
+        QVERIFY2(run({QStringLiteral("--progid"), QStringLiteral("ZORVCalendar.ZVCalendar"), QStringLiteral("--save"), saved}, saved, &out, &err),
+                 qPrintable(err));
+        QCOMPARE(registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID")), clsid);
+        QCOMPARE(registry.value(QStringLiteral("CLSID/%1/InprocServer").arg(clsid)), server);
+    }
+
     void unknownProgId()
     {
         QProcess host;

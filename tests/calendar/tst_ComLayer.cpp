@@ -168,6 +168,87 @@ private slots:
         QCOMPARE(registry.value(QStringLiteral("ProgID/ZORVCalendar.ZVCalendar/CLSID")), QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
     }
 
+    // A file the library cannot read whole is never written: registration
+    // and unregistration both fail, and every byte stays as it was.
+    void damagedRegistryIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a line without =") << QByteArray("[Other]\nName=Thing\ngarbage\n") << 3 << "no \"=\"";
+        QTest::newRow("an open quote before another library's entry")
+            << QByteArray("[CLSID]\nBroken=\"unterminated\n[ProgID]\nOther.Thing\\CLSID={11111111-2222-3333-4444-555555555555}\n") << 2
+            << "quoted value is not closed";
+        QTest::newRow("an open section heading") << QByteArray("[CLSID\nA=1\n") << 1 << "not closed by \"]\"";
+        QTest::newRow("text after a section heading") << QByteArray("[A]\n[B] more\n") << 2 << "text follows";
+        QTest::newRow("a line running on") << QByteArray("[A]\nkey=value\\\nmore=1\n") << 2 << "runs on";
+        QTest::newRow("a semicolon cutting a value") << QByteArray("[A]\nkey=a;b\n") << 2 << "\";\"";
+        QTest::newRow("no name") << QByteArray("[A]\n = value\n") << 2 << "no name";
+        QTest::newRow("bytes that are not UTF-8") << QByteArray("[A]\nkey=caf\xe9\n") << 2 << "not UTF-8";
+        QTest::newRow("the last of CR LF lines, without its end") << QByteArray("[A]\r\nok=1\r\n\r\nbad") << 4 << "no \"=\"";
+        QTest::newRow("lines ended by CR alone") << QByteArray("[A]\rok=1\rbad\r") << 3 << "no \"=\"";
+        QTest::newRow("a byte order mark") << QByteArray("\xEF\xBB\xBF[A]\nok=1\n") << 1 << "byte order mark";
+    }
+    void damagedRegistryIsLeftAlone()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registry.ini"));
+        const auto bytesOnDisk = [&path] {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+        };
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+
+        RegistryFile registry(path);
+        const std::optional<RegistryDamage> damage = registry.damage();
+        QVERIFY(damage);
+        QCOMPARE(damage->line, line);
+        QVERIFY2(damage->reason.contains(reason), qPrintable(damage->reason));
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/opt/zorv/libZVCal.so")), SELFREG_E_CLASS);
+        QCOMPARE(bytesOnDisk(), text);
+        QCOMPARE(zvcal::unregisterLibrary(registry), SELFREG_E_CLASS);
+        QCOMPARE(bytesOnDisk(), text);
+    }
+
+    // What the file's own writer puts down reads back whole, however awkward
+    // the values; comments, blank lines, indented headings and quoted ";" and
+    // "=" are readable too, and registration goes ahead over them.
+    void readableRegistryIsRegisteredInto()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registry.ini"));
+        const QStringList awkward {QStringLiteral("a;b=c"), QStringLiteral("\"quoted\""), QStringLiteral("back\\slash\\"),
+                                   QStringLiteral("two\nlines"), QStringLiteral("  spaced  "), QStringLiteral("caf\u00e9, \u65e5"),
+                                   QStringLiteral("[not a section]")};
+        RegistryFile registry(path);
+        QList<QPair<QString, QString>> values;
+        for (int i = 0; i < awkward.size(); ++i)
+            values.append({QStringLiteral("Other/Value %1;x=y").arg(i), awkward[i]});
+        QVERIFY(registry.write(values));
+        QVERIFY(!registry.damage());
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/opt/zorv/lib ZVCal;1.so")), S_OK);
+        QVERIFY(!registry.damage());
+        for (const auto &[key, value] : values)
+            QCOMPARE(registry.value(key), value);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("; a comment\r\n\r\n  [Other]\r\nName = \"Thing; with = signs\"\r\nEscaped=\"say \\\"hi\\\"\"\r\n");
+        file.close();
+        QVERIFY(!registry.damage());
+        QCOMPARE(zvcal::registerLibrary(registry, QStringLiteral("/opt/zorv/libZVCal.so")), S_OK);
+        QCOMPARE(registry.value(QStringLiteral("Other/Name")), QStringLiteral("Thing; with = signs"));
+        QCOMPARE(registry.value(QStringLiteral("Other/Escaped")), QStringLiteral("say \"hi\""));
+        QCOMPARE(zvcal::unregisterLibrary(registry), S_OK);
+        QCOMPARE(registry.value(QStringLiteral("Other/Name")), QStringLiteral("Thing; with = signs"));
+    }
+
     void registryWriteFailure()
     {
         QTemporaryDir dir;

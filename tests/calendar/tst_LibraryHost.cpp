@@ -155,9 +155,10 @@ private slots:
         QCOMPARE(get(calendar.get(), QStringLiteral("calScrollArrowsPos")).toInt32(), 3);
 
         // Type information reaches the host from the object.
-        const TypeLibraryInfo *types = nullptr;
+        TypeLibraryRef types;
         QCOMPARE(calendar.query<IProvideTypeLibrary>(IID_IProvideTypeLibrary)->GetTypeLibrary(&types), S_OK);
         QCOMPARE(types->entries.size(), 18);
+        types.reset();
 
         QCOMPARE(source->Unadvise(cookie), S_OK);
         source.reset();
@@ -195,6 +196,21 @@ private slots:
         QCOMPARE(m_unregister(), S_OK);
         QFile file(m_registry);
         QVERIFY(!file.exists() || (file.open(QIODevice::ReadOnly) && file.readAll().trimmed().isEmpty()));
+    }
+
+    // The exports refuse a registry file they cannot read whole, with the
+    // failure code of registration, and leave every byte of it.
+    void damagedRegistryKeepsItsBytes()
+    {
+        const QByteArray damaged("[CLSID]\r\nBroken=\"unterminated\r\n[ProgID]\r\nOther.Thing\\CLSID={11111111-2222-3333-4444-555555555555}\r\n");
+        QFile file(m_registry);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+        file.close();
+        QCOMPARE(m_register(), SELFREG_E_CLASS);
+        QCOMPARE(m_unregister(), SELFREG_E_CLASS);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
     }
 };
 

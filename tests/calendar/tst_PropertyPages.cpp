@@ -13,6 +13,7 @@
 #include "platform/pages/StandardPicturePage.h"
 #include "properties/ServerEntryPoints.h"
 #include "properties/TypeLibrary.h"
+#include "properties/pages/PageFrame.h"
 #include "zvcal/ZVCal.h"
 
 #include <QCheckBox>
@@ -24,12 +25,36 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemView>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <memory>
 
 using namespace zvcal;
 
 namespace {
+
+template <typename T>
+ComPtr<T> create(const Guid &clsid, const Guid &iid);
+
+// The property dialog a designer opens on a control: the pages bound to its
+// class, as tabs.
+std::unique_ptr<PropertyDialog> propertyDialog(const QString &className, IDispatch *control)
+{
+    const TypeLibraryInfo &lib = typeLibrary();
+    QStringList pages;
+    for (const PageBinding &b : lib.pages)
+        if (b.className == className)
+            pages = b.pages;
+    return std::make_unique<PropertyDialog>(className + QStringLiteral(" Properties"), pages, [&lib](const QString &name) {
+        if (const TypeEntry *e = lib.entry(name))
+            return create<IPropertyPage>(e->guid, IID_IPropertyPage);
+        PropertyPageWidget *w = createStandardPage(name);
+        return w ? ComPtr<IPropertyPage>::adopt(PageObject::create(w)) : ComPtr<IPropertyPage>();
+    }, QList<IDispatch *> {control});
+}
 
 template <typename T>
 ComPtr<T> create(const Guid &clsid, const Guid &iid)
@@ -120,6 +145,14 @@ private slots:
     void standardPagesWriteByName();
     void colourChooserLeavesDialogKeysToTheDialog_data();
     void colourChooserLeavesDialogKeysToTheDialog();
+    void choosingTheShownItemEnablesApply_data();
+    void choosingTheShownItemEnablesApply();
+    void bevelWidthOutOfRange_data();
+    void bevelWidthOutOfRange();
+    void listItemsFitTheirBoxes_data();
+    void listItemsFitTheirBoxes();
+    void framesKeepCaptionsAndOptionsClear_data();
+    void framesKeepCaptionsAndOptionsClear();
 };
 
 void tst_PropertyPages::pagesComeFromTheFactory_data()
@@ -597,6 +630,175 @@ void tst_PropertyPages::calendarPageOnAButton()
     QCOMPARE(p.page->Apply(nullptr), S_OK);
     QCOMPARE(intOf(button.get(), QStringLiteral("calAlignmentNum")), 4);
     QCOMPARE(intOf(button.get(), QStringLiteral("calFirstDayofWeek")), 1);
+}
+
+// Picking the item a list already shows is choosing an item too: the page
+// holds an edit and the dialog enables Apply.
+void tst_PropertyPages::choosingTheShownItemEnablesApply_data()
+{
+    QTest::addColumn<QString>("list");
+    for (const char *name : {"cbxFont3D", "cbxAutoSize", "cbxMousePointer", "cbxAppearance", "cbxScrollArrowsPos", "cbxFirstDayofWeek"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_PropertyPages::choosingTheShownItemEnablesApply()
+{
+    QFETCH(QString, list);
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    const auto dialog = propertyDialog(QStringLiteral("ZVCalButton"), button.get());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto *box = dialog->findChild<QComboBox *>(list);
+    QVERIFY(box);
+    for (int i = 0; i < dialog->tabs()->count(); ++i)
+        if (dialog->tabs()->widget(i)->isAncestorOf(box))
+            dialog->tabs()->setCurrentIndex(i);
+    QVERIFY(box->isVisible());
+    QVERIFY(!dialog->applyButton()->isEnabled());
+    const int shown = box->currentIndex();
+
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect item = view->visualRect(view->model()->index(shown, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(box->currentIndex(), shown);
+    QVERIFY(dialog->applyButton()->isEnabled());
+}
+
+// BevelWidth is a 16-bit number: beyond that the value cannot even be handed
+// to the property (overflow, error 6); within it the button takes 0 to 10 and
+// refuses the rest with 380. Either way the dialog stays open and says so.
+void tst_PropertyPages::bevelWidthOutOfRange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("0") << "0" << QString();
+    QTest::newRow("10") << "10" << QString();
+    QTest::newRow("11") << "11" << "BevelWidth: Invalid property value (error 380)";
+    QTest::newRow("32767") << "32767" << "BevelWidth: Invalid property value (error 380)";
+    QTest::newRow("32768") << "32768" << "BevelWidth: Overflow (error 6)";
+    QTest::newRow("99999") << "99999" << "BevelWidth: Overflow (error 6)";
+}
+
+void tst_PropertyPages::bevelWidthOutOfRange()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    ScriptedDialogsScope dialogs;
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    const auto dialog = propertyDialog(QStringLiteral("ZVCalButton"), button.get());
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    dialog->tabs()->setCurrentIndex(0);
+    auto *bevel = dialog->findChild<QLineEdit *>(QStringLiteral("txtBevelWidth"));
+    bevel->setFocus(Qt::TabFocusReason);
+    bevel->selectAll();
+    QTest::keyClicks(bevel, typed);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    if (message.isEmpty()) {
+        QVERIFY(dialogs->messages().isEmpty());
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(intOf(button.get(), QStringLiteral("BevelWidth")), typed.toInt());
+        return;
+    }
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialogs->messages().size(), 1);
+    QCOMPARE(dialogs->messages().first().text, message);
+    QCOMPARE(intOf(button.get(), QStringLiteral("BevelWidth")), 1);
+}
+
+// Every item of every list can be read whole in its box.
+void tst_PropertyPages::listItemsFitTheirBoxes_data()
+{
+    QTest::addColumn<bool>("buttonPage");
+    QTest::addColumn<QString>("list");
+    for (const char *name : {"cbxFont3D", "cbxAutoSize", "cbxMousePointer"})
+        QTest::newRow(name) << true << QString::fromLatin1(name);
+    for (const char *name : {"cbxAppearance", "cbxScrollArrowsPos", "cbxFirstDayofWeek"})
+        QTest::newRow(name) << false << QString::fromLatin1(name);
+}
+
+void tst_PropertyPages::listItemsFitTheirBoxes()
+{
+    QFETCH(bool, buttonPage);
+    QFETCH(QString, list);
+    ComPtr<IDispatch> button = newControl(CLSID_ZVCalButton);
+    OpenPage p(buttonPage ? CLSID_pagZVCalButton : CLSID_pagZVCalendar, {button.get()});
+    auto *box = p.child<QComboBox>(list);
+    QVERIFY(box->count() > 0);
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = false;
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    for (int i = 0; i < box->count(); ++i)
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->itemText(i)) <= field.width(),
+                 qPrintable(QStringLiteral("\"%1\" in %2 pixels").arg(box->itemText(i)).arg(field.width())));
+    // The box stays within its frame and clear of the boxes and frames
+    // beside it (its label reaches down to it by design).
+    QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
+    for (QWidget *other : box->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(other == box || qobject_cast<QLabel *>(other) || !other->geometry().intersects(box->geometry()), qPrintable(other->objectName()));
+}
+
+// The frames of the Calendar page keep their places; each draws its line
+// through the middle of its caption, and what it holds starts below that line
+// and clear of the caption, nested frames included.
+void tst_PropertyPages::framesKeepCaptionsAndOptionsClear_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("fraCalendar") << "fraCalendar" << QRect(60, 0, 5655, 4455);
+    QTest::newRow("fraTitles") << "fraTitles" << QRect(2820, 300, 2655, 1515);
+    QTest::newRow("fraMonthTitle") << "fraMonthTitle" << QRect(120, 180, 1155, 1155);
+    QTest::newRow("fraDayTitle") << "fraDayTitle" << QRect(1380, 180, 1125, 1155);
+    QTest::newRow("fraAlignment") << "fraAlignment" << QRect(2820, 1860, 2655, 1515);
+    QTest::newRow("fraAlignmentDays") << "fraAlignmentDays" << QRect(120, 180, 1155, 1155);
+    QTest::newRow("fraAlignmentNum") << "fraAlignmentNum" << QRect(1380, 180, 1125, 1155);
+}
+
+void tst_PropertyPages::framesKeepCaptionsAndOptionsClear()
+{
+    QFETCH(QString, frame);
+    QFETCH(QRect, twips);
+    ComPtr<IDispatch> calendar = newCalendar();
+    OpenPage p(CLSID_pagZVCalendar, {calendar.get()});
+    auto *f = p.child<PageFrame>(frame);
+    QVERIFY(f);
+    QCOMPARE(f->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    const int line = f->lineTop();
+    QCOMPARE(line, f->title().isEmpty() ? 0 : f->fontMetrics().height() / 2);
+    const QRect caption = f->captionRect();
+    QCOMPARE(caption.isEmpty(), f->title().isEmpty());
+    // The letters of a frame's caption, in the frame's coordinates.
+    const auto ink = [](const PageFrame *frame) {
+        if (frame->title().isEmpty())
+            return QRect();
+        return frame->fontMetrics().tightBoundingRect(frame->title()).translated(frame->captionRect().left() + 2, frame->fontMetrics().ascent());
+    };
+    for (QWidget *child : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = child->geometry();
+        QVERIFY2(r.top() > line + 1 && r.left() > 1 && r.right() < f->width() - 2 && r.bottom() < f->height() - 2, qPrintable(child->objectName()));
+        if (auto *inner = qobject_cast<PageFrame *>(child)) {
+            // A frame inside: its line and caption pass below this caption.
+            QVERIFY2(inner->y() + inner->lineTop() > ink(f).bottom(), qPrintable(child->objectName()));
+            QVERIFY2(!ink(inner).translated(inner->pos()).intersects(ink(f)), qPrintable(child->objectName()));
+        } else {
+            QVERIFY2(!r.intersects(caption), qPrintable(child->objectName()));
+        }
+    }
+
+    // What the user sees: the line runs up to the caption and on after it,
+    // and leaves the caption's margins clear.
+    if (caption.isEmpty())
+        return;
+    const QImage image = f->grab().toImage();
+    const QColor lineColour = f->palette().color(QPalette::Dark);
+    QCOMPARE(image.pixel(caption.left() - 2, line), lineColour.rgb());
+    QCOMPARE(image.pixel(caption.right() + 2, line), lineColour.rgb());
+    QVERIFY(image.pixel(caption.left(), line) != lineColour.rgb());
+    QVERIFY(image.pixel(caption.right(), line) != lineColour.rgb());
 }
 
 QTEST_MAIN(tst_PropertyPages)

@@ -6,6 +6,7 @@
 #include "button/DropDownPlacement.h"
 #include "button/ZVCalButton.h"
 #include "properties/ZVCalButtonObject.h"
+#include "platform/com/RefCounted.h"
 #include "platform/objects/StdFont.h"
 #include "platform/objects/TextPropertyBag.h"
 #include "platform/seams/Clock.h"
@@ -13,6 +14,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -25,13 +28,13 @@ struct Form
     ZVCalButton *button;
     QLineEdit *other;
 
-    explicit Form(QPoint at = {40, 30})
+    explicit Form(QPoint at = {40, 30}, QSize size = {36, 36})
     {
         window.resize(400, 320);
         other = new QLineEdit(&window);
         other->setGeometry(300, 280, 80, 24);
         button = new ZVCalButton(&window);
-        button->setGeometry(QRect(at, QSize(36, 36)));
+        button->setGeometry(QRect(at, size));
         button->InitProperties();
         button->calendar()->setCalValue(calDate(1997, 1, 15));
         window.show();
@@ -97,33 +100,43 @@ class tst_ZVCalButton : public QObject
 
 private slots:
     // Form 6000 x 4800 twips unless the row says otherwise; button 540 x 540
-    // twips.
+    // twips, or one whose width and height differ, so that each axis shows
+    // it takes half its own extent of the button.
     void placement_data()
     {
         QTest::addColumn<QRect>("scale");
         QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QSize>("button");
         QTest::addColumn<QPoint>("expected");
         QTest::addColumn<QSize>("calendar");
         const QRect form(0, 0, 6000, 4800);
+        const QSize square(540, 540), wide(900, 300), tall(300, 900);
         const QSize cal(3200, 4000);
-        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << QPoint(870, 720) << cal;
-        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << QPoint(2770, 720) << cal;
-        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << QPoint(870, 470) << cal;
-        QTest::newRow("near both") << form << QPoint(380, 280) << QPoint(2770, 470) << cal;
-        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << QPoint(870, 720) << cal;
-        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << QPoint(0, 0) << cal;
-        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << QPoint(0, 720) << cal;
-        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << QPoint(-300, -150) << cal;
-        QTest::newRow("largest calendar a host can set") << form << QPoint(40, 30) << QPoint(0, 0) << QSize(INT32_MAX, INT32_MAX);
+        QTest::newRow("at the button's centre") << form << QPoint(40, 30) << square << QPoint(870, 720) << cal;
+        QTest::newRow("near the right edge: left of the centre") << form << QPoint(380, 30) << square << QPoint(2770, 720) << cal;
+        QTest::newRow("near the bottom: above the centre") << form << QPoint(40, 280) << square << QPoint(870, 470) << cal;
+        QTest::newRow("near both") << form << QPoint(380, 280) << square << QPoint(2770, 470) << cal;
+        QTest::newRow("right edge met exactly") << QRect(0, 0, 4070, 4720) << QPoint(40, 30) << square << QPoint(870, 720) << cal;
+        QTest::newRow("one twip too narrow and short") << QRect(0, 0, 4069, 4719) << QPoint(40, 30) << square << QPoint(0, 0) << cal;
+        QTest::newRow("form narrower than the calendar") << QRect(0, 0, 2000, 4800) << QPoint(10, 30) << square << QPoint(0, 720) << cal;
+        QTest::newRow("clamped to a scale origin") << QRect(-300, -150, 2000, 3000) << QPoint(40, 30) << square << QPoint(-300, -150) << cal;
+        QTest::newRow("largest calendar a host can set") << form << QPoint(40, 30) << square << QPoint(0, 0) << QSize(INT32_MAX, INT32_MAX);
+        QTest::newRow("wide button") << form << QPoint(40, 30) << wide << QPoint(1050, 600) << cal;
+        QTest::newRow("tall button") << form << QPoint(40, 10) << tall << QPoint(750, 600) << cal;
+        QTest::newRow("wide button near the right edge") << form << QPoint(380, 30) << wide << QPoint(2950, 600) << cal;
+        QTest::newRow("tall button near the bottom") << form << QPoint(40, 280) << tall << QPoint(750, 650) << cal;
+        QTest::newRow("wide button near the bottom") << form << QPoint(40, 280) << wide << QPoint(1050, 350) << cal;
+        QTest::newRow("tall button near the right edge") << form << QPoint(380, 10) << tall << QPoint(2650, 600) << cal;
     }
     void placement()
     {
         QFETCH(QRect, scale);
         QFETCH(QPoint, offset);
+        QFETCH(QSize, button);
         QFETCH(QPoint, expected);
         QFETCH(QSize, calendar);
         const DropDownPlacement::Form form {scale.x(), scale.y(), scale.width(), scale.height()};
-        QCOMPARE(DropDownPlacement::origin(form, offset, QSize(540, 540), calendar), expected);
+        QCOMPARE(DropDownPlacement::origin(form, offset, button, calendar), expected);
     }
 
     // The same rule for real: 400 x 320 pixels is 6000 x 4800 twips, the
@@ -131,16 +144,25 @@ private slots:
     void dropsDownOntoForm_data()
     {
         QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("room below and right") << QPoint(40, 30) << QRect(58, 48, 213, 267);
-        QTest::newRow("near the right edge") << QPoint(360, 30) << QRect(165, 48, 213, 267);  // 2470 twips
-        QTest::newRow("near the bottom") << QPoint(40, 270) << QRect(58, 21, 213, 267);       // 320 twips
+        const QSize square(36, 36), wide(60, 20), tall(20, 60);
+        QTest::newRow("room below and right") << QPoint(40, 30) << square << QRect(58, 48, 213, 267);
+        QTest::newRow("near the right edge") << QPoint(360, 30) << square << QRect(165, 48, 213, 267);  // 2470 twips
+        QTest::newRow("near the bottom") << QPoint(40, 270) << square << QRect(58, 21, 213, 267);       // 320 twips
+        // The centre of a 60 x 20 button is 30 across and 10 down from its
+        // corner; of a 20 x 60 one, 10 across and 30 down.
+        QTest::newRow("wide button") << QPoint(40, 30) << wide << QRect(70, 40, 213, 267);
+        QTest::newRow("tall button") << QPoint(40, 10) << tall << QRect(50, 40, 213, 267);
+        QTest::newRow("wide button near the right edge") << QPoint(330, 30) << wide << QRect(147, 40, 213, 267); // 2200 twips
+        QTest::newRow("tall button near the bottom") << QPoint(40, 250) << tall << QRect(50, 13, 213, 267);      // 200 twips
     }
     void dropsDownOntoForm()
     {
         QFETCH(QPoint, at);
+        QFETCH(QSize, size);
         QFETCH(QRect, expected);
-        Form f(at);
+        Form f(at, size);
         QVERIFY(f.active());
         QSignalSpy clicks(f.button, &ZVCalButton::BtnClick);
         QVERIFY(!f.cal()->isVisible());
@@ -201,6 +223,71 @@ private slots:
         QCOMPARE(keys, keyPresses);
         if (closes && action != "other")
             QCOMPARE(QApplication::focusWidget(), f.button->button());
+    }
+
+    // The dropped-down calendar lies on the host's form, here a dialog with a
+    // default and a cancel button: Enter and Esc end in the calendar (closing
+    // it where it raises KeyPress) and never press either button.
+    void closingKeysStayOffTheDialog_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter in the calendar") << int(Qt::Key_Return) << "calendar" << true;
+        QTest::newRow("keypad Enter in the calendar") << int(Qt::Key_Enter) << "calendar" << true;
+        QTest::newRow("Esc in the calendar") << int(Qt::Key_Escape) << "calendar" << true;
+        QTest::newRow("Enter in the year box") << int(Qt::Key_Return) << "year" << true;
+        QTest::newRow("Esc in the year box") << int(Qt::Key_Escape) << "year" << true;
+        // The month list raises no key events, so it closes nothing.
+        QTest::newRow("Enter in the month list") << int(Qt::Key_Return) << "month" << false;
+        QTest::newRow("Esc in the month list") << int(Qt::Key_Escape) << "month" << false;
+    }
+    void closingKeysStayOffTheDialog()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, where);
+        QFETCH(bool, closes);
+        QDialog dialog;
+        dialog.resize(400, 320);
+        auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setGeometry(200, 280, 80, 28);
+        ok->setDefault(true);
+        auto *cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+        cancel->setGeometry(300, 280, 80, 28);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+        auto *button = new ZVCalButton(&dialog);
+        button->setGeometry(40, 30, 36, 36);
+        button->InitProperties();
+        button->calendar()->setCalShowDropdownMonth(true);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        QSignalSpy okClicks(ok, &QPushButton::clicked);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+        QTest::mouseClick(button->button(), Qt::LeftButton);
+        QVERIFY(button->isDroppedDown());
+        QWidget *target = QApplication::focusWidget();
+        if (where == "year")
+            target = calYearBox(*button->calendar());
+        else if (where == "month")
+            target = calMonthList(*button->calendar());
+        QVERIFY(target && target->isVisible());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+
+        QCOMPARE(button->isDroppedDown(), !closes);
+        if (closes)
+            QCOMPARE(QApplication::focusWidget(), button->button());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(okClicks.size(), 0);
+        // Closed, the calendar keeps nothing back: Esc on the form is the dialog's.
+        if (closes) {
+            cancel->setFocus();
+            QTest::keyClick(cancel, Qt::Key_Escape);
+            QCOMPARE(finished.size(), 1);
+        }
     }
 
     void dayClickKeepsOpenAndRelaysInOrder()
@@ -369,6 +456,90 @@ private slots:
         QCOMPARE(object->ReadProperties(years, &excep), S_OK);
         QCOMPARE(object->widget()->calendar()->calMinYear(), 1800);
         QCOMPARE(object->widget()->calendar()->calMaxYear(), 1900);
+    }
+
+    // Loading reports only the control's own property writes: the three
+    // calendar fonts, Font, MouseIcon and Picture; InitProperties, which
+    // writes the child directly, reports nothing. Later writes report again.
+    void loadingReportsOwnWritesOnly_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("init");
+        QTest::addColumn<QStringList>("reported");
+        const QStringList own {"calFont", "calMonthYearTitleFont", "calScrollArrowsFont", "Font", "MouseIcon", "Picture"};
+        QTest::newRow("InitProperties") << QString() << true << QStringList();
+        QTest::newRow("nothing saved") << QString() << false << own;
+        QTest::newRow("every kind saved")
+            << QStringLiteral("calWidth = int 1995\ncalHeight = int 2505\ncalFont = font \"Times\" 11\ncalCaption = text \"Due\"\n"
+                              "calMaxYear = int 2100\ncalMinYear = int 1900\ncalValue = date 2001-09-30\ncalNextMonthForeColor = colour &H000000FF&\n"
+                              "ForeColor = colour &H00123456&\nEnabled = bool false\nFont = font \"Arial\" 12\nBevelWidth = int 3\n"
+                              "Caption = text \"Go\"\nMousePointer = int 2\nRoundedCorners = bool true")
+            << false << own;
+    }
+    void loadingReportsOwnWritesOnly()
+    {
+        QFETCH(QString, saved);
+        QFETCH(bool, init);
+        QFETCH(QStringList, reported);
+        // A host's site, as a form editor gives it: it marks the form changed
+        // for every notice.
+        struct Site final : RefCounted<IControlSite>
+        {
+            QStringList changed;
+            QWidget form;
+            HRESULT QueryInterface(const Guid &iid, void **object) override { return queryAs(iid, object, {IID_IUnknown, IID_IControlSite}); }
+            QWidget *ParentWidget() override { return &form; }
+            FontRef AmbientFont() override { return StdFont::create(QStringLiteral("Arial"), 8.25); }
+            void OnChanged(const QString &name) override { changed << name; }
+        };
+        auto site = ComPtr<Site>::adopt(new Site);
+        auto button = ComPtr<_ZVCalButton>::adopt(zvcal::ZVCalButtonObject::create());
+        auto control = button.query<IControl>(IID_IControl);
+        QCOMPARE(control->SetSite(site.get()), S_OK);
+        if (init) {
+            QCOMPARE(control->InitProperties(), S_OK);
+        } else {
+            TextPropertyBag bag = TextPropertyBag::fromText(saved);
+            ExcepInfo excep;
+            QCOMPARE(control->ReadProperties(bag, &excep), S_OK);
+        }
+        QCOMPARE(site->changed, reported);
+
+        site->changed.clear();
+        QCOMPARE(button->put_calCaption(QStringLiteral("Later")), S_OK);
+        QCOMPARE(button->put_Caption(QStringLiteral("Later")), S_OK);
+        QCOMPARE(site->changed, (QStringList {"calCaption", "Caption"}));
+        control->SetSite(nullptr);
+    }
+
+    // The button's mouse events hand on the very variables the button raised
+    // them with: a handler's change is what the button's later handlers see.
+    void buttonMouseArgumentsByReference_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("MouseDown") << int(QEvent::MouseButtonPress);
+        QTest::newRow("MouseMove") << int(QEvent::MouseMove);
+        QTest::newRow("MouseUp") << int(QEvent::MouseButtonRelease);
+    }
+    void buttonMouseArgumentsByReference()
+    {
+        QFETCH(int, type);
+        ZVCalButton b;
+        b.show();
+        auto change = [](short &button, short &shift, float &x, float &y) { button = 4, shift = 2, x = 99.5f, y = -7.25f; };
+        connect(&b, &ZVCalButton::BtnMouseDown, this, change);
+        connect(&b, &ZVCalButton::BtnMouseMove, this, change);
+        connect(&b, &ZVCalButton::BtnMouseUp, this, change);
+        QList<float> seen;
+        auto record = [&seen](short &button, short &shift, float &x, float &y) { seen = {float(button), float(shift), x, y}; };
+        connect(b.button(), &SSCommand::MouseDown, this, record);
+        connect(b.button(), &SSCommand::MouseMove, this, record);
+        connect(b.button(), &SSCommand::MouseUp, this, record);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(QEvent::Type(type), QPointF(5, 6), b.button()->mapToGlobal(QPointF(5, 6)),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(b.button(), &event);
+        QCOMPARE(seen, (QList<float> {4, 2, 99.5f, -7.25f}));
     }
 
     void autoSize()

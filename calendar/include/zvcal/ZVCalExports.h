@@ -8,9 +8,10 @@
 #define ZVCAL_EXPORT extern "C" __attribute__((visibility("default")))
 
 // Writes the library's classes, ProgIDs and type library into the per-user
-// registry file (RegistryFile); SELFREG_E_CLASS when it cannot be written.
+// registry file (RegistryFile); SELFREG_E_CLASS when it cannot be written, or
+// when the file holds a line it cannot read (the file is then left untouched).
 ZVCAL_EXPORT HRESULT DllRegisterServer();
-// Removes exactly the entries DllRegisterServer writes.
+// Removes exactly the entries DllRegisterServer writes; fails like it.
 ZVCAL_EXPORT HRESULT DllUnregisterServer();
 // The class factory of one of the library's classes, as interface iid;
 // CLASS_E_CLASSNOTAVAILABLE for a class the library does not own.

@@ -3,6 +3,7 @@
 #include "platform/pages/PropertyPageWidget.h"
 #include "platform/seams/Dialogs.h"
 #include "properties/pages/NumericBox.h"
+#include "properties/pages/PageFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 namespace PageParts {
 
@@ -65,7 +70,7 @@ void usePageFont(QWidget *page)
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect r)
 {
-    return place(new QGroupBox(caption, parent), name, r);
+    return place(new PageFrame(caption, parent), name, r);
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect r)
@@ -78,6 +83,23 @@ QComboBox *dropDownList(QWidget *parent, const char *name, QRect r)
     auto *box = place(new QComboBox(parent), name, r);
     box->setEditable(false);
     return box;
+}
+
+void fitItems(QComboBox *list, int minLeft, int maxRight)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = false;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+    const int needed = list->width() - field.width() + widest;
+    if (needed <= list->width())
+        return;
+    const int right = std::min(list->x() + needed - 1, maxRight);
+    const int left = std::max(right - needed + 1, std::min(minLeft, list->x()));
+    list->setGeometry(left, list->y(), right - left + 1, list->height());
 }
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect r)

@@ -24,6 +24,10 @@ void usePageFont(QWidget *page);
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect place);
 QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect place);
 QComboBox *dropDownList(QWidget *parent, const char *name, QRect place);
+// Widens a filled drop-down list so that its longest item shows whole in the
+// box: to the right up to maxRight, then if need be to the left down to
+// minLeft (both in its parent's coordinates).
+void fitItems(QComboBox *list, int minLeft, int maxRight);
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, QRect place);
 QLabel *image(QWidget *parent, const char *name, const QPixmap &pixmap, QPoint topLeftTwips);
 

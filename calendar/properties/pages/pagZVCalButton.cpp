@@ -50,8 +50,12 @@ pagZVCalButton::pagZVCalButton(QWidget *parent) : PropertyPageWidget(tr("Button"
     chkRoundedCorners = checkBox(fra, "chkRoundedCorners", QStringLiteral("RoundedCorners"), twips(720, 3120, 1980, 285));
 
     connect(txtCaption, &QLineEdit::textChanged, this, [this] { setChanged(true); });
-    for (QComboBox *list : {cbxFont3D, cbxAutoSize, cbxMousePointer})
+    for (QComboBox *list : {cbxFont3D, cbxAutoSize, cbxMousePointer}) {
+        // Choosing an item sets the flag even when it is the one shown
+        // already (activated); a change made any other way sets it too.
+        connect(list, &QComboBox::activated, this, [this] { setChanged(true); });
         connect(list, &QComboBox::currentIndexChanged, this, [this] { setChanged(true); });
+    }
     for (QCheckBox *box : {chkEnabled, chkOutline, chkRoundedCorners})
         connect(box, &QCheckBox::toggled, this, [this] { setChanged(true); });
     watchNumber(this, txtBevelWidth, &m_bevelWidth, &NumberChecks::notNegative);
@@ -69,6 +73,12 @@ void pagZVCalButton::Initialize()
                                tr("8 - Size NW SE"), tr("9 - Size W E"), tr("10 - UpArrow"),
                                tr("11 - HourGlass"), tr("12 - No Drop"), tr("13 - Arrow And HourGlass"),
                                tr("14 - Arrow And Question"), tr("15 - Size All"), tr("99 - Custom")});
+    // The page's font may set the items wider than their boxes: the boxes
+    // grow within the frame and short of their neighbours.
+    const int frameRight = cbxFont3D->parentWidget()->width() - 6;
+    fitItems(cbxFont3D, txtCaption->geometry().right() + 8, frameRight);
+    fitItems(cbxMousePointer, cbxAutoSize->geometry().right() + 8, frameRight);
+    fitItems(cbxAutoSize, cbxAutoSize->x(), cbxMousePointer->x() - 8);
     setChanged(false);
 }
 

@@ -86,8 +86,12 @@ pagZVCalendar::pagZVCalendar(QWidget *parent) : PropertyPageWidget(tr("Calendar"
 
     // Every user action but typing a number marks the page changed.
     connect(txtCaption, &QLineEdit::textChanged, this, [this] { setChanged(true); });
-    for (QComboBox *list : {cbxAppearance, cbxScrollArrowsPos, cbxFirstDayofWeek})
+    for (QComboBox *list : {cbxAppearance, cbxScrollArrowsPos, cbxFirstDayofWeek}) {
+        // Choosing an item sets the flag even when it is the one shown
+        // already (activated); a change made any other way sets it too.
+        connect(list, &QComboBox::activated, this, [this] { setChanged(true); });
         connect(list, &QComboBox::currentIndexChanged, this, [this] { setChanged(true); });
+    }
     for (QCheckBox *box : {chkOutline, chkShowTitleBar, chkMouseSensitiveDate, chkShowDropdownMonth})
         connect(box, &QCheckBox::toggled, this, [this] { setChanged(true); });
     watchOptions(optMonthTitle, &m_monthTitle);
@@ -137,6 +141,11 @@ void pagZVCalendar::Initialize()
     cbxFirstDayofWeek->addItems({QStringLiteral("ZORVcalSunday"), QStringLiteral("ZORVcalMonday"), QStringLiteral("ZORVcalTuesday"),
                                  QStringLiteral("ZORVcalWednesday"), QStringLiteral("ZORVcalThursday"), QStringLiteral("ZORVcalFriday"),
                                  QStringLiteral("ZORVcalSaturday")});
+    // Widened as far as the frames beside them allow when the page's font sets
+    // an item wider than its box.
+    const int titlesLeft = cbxAppearance->parentWidget()->findChild<QWidget *>(QStringLiteral("fraTitles"))->x();
+    for (QComboBox *list : {cbxAppearance, cbxScrollArrowsPos, cbxFirstDayofWeek})
+        fitItems(list, list->x(), titlesLeft - 8);
 }
 
 void pagZVCalendar::SelectionChanged()
