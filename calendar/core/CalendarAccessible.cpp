@@ -24,8 +24,13 @@ struct Registration
 
 void announce(CalendarGrid *grid, QObject *object, QAccessible::Event type)
 {
-    QAccessibleEvent event(object, type);
-    QAccessible::updateAccessibility(&event);
+    // Asked while no assistive technology listens, Qt would still build and
+    // keep an interface for the object: code of this library that a host
+    // may unload before Qt lets go of it.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(object, type);
+        QAccessible::updateAccessibility(&event);
+    }
     if (grid)
         emit grid->announced(type, object);
 }

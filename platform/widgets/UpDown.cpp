@@ -158,8 +158,10 @@ void UpDown::step(int direction)
         changedValue = true;
     }
     if (changedValue) {
-        QAccessibleValueChangeEvent event(this, value);
-        QAccessible::updateAccessibility(&event);
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent event(this, value);
+            QAccessible::updateAccessibility(&event);
+        }
         emit changed(value);
     }
 }

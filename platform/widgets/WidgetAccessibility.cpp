@@ -279,7 +279,8 @@ void install()
 
 void captionChanged(QWidget *widget)
 {
-    if (!widget->accessibleName().isEmpty())
+    // Only while assistive technology listens: see CalendarAccessible's announce().
+    if (!QAccessible::isActive() || !widget->accessibleName().isEmpty())
         return;
     QAccessibleEvent event(widget, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
