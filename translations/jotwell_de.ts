@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Previous</source>
+        <translation>Vorherige</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Remind me … days before.</source>
+        <translation>Erinnern … Tage vorher.</translation>
+    </message>
+    <message>
+        <source>Days before</source>
+        <translation>Tage vorher</translation>
+    </message>
+    <message>
+        <source>Tasks: Reminder</source>
+        <translation>Aufgaben: Erinnerung</translation>
+    </message>
+    <message>
+        <source>Tasks: Follow Up</source>
+        <translation>Aufgaben: Nachfassen</translation>
+    </message>
+    <message>
+        <source>Remind me every: … Minutes</source>
+        <translation>Erinnern alle: … Minuten</translation>
+    </message>
+    <message>
+        <source>Minutes between reminders</source>
+        <translation>Minuten zwischen Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Category text</source>
+        <translation>Kategorietext</translation>
+    </message>
+    <message>
+        <source>Select name to use:</source>
+        <translation>Zu verwendenden Namen wählen:</translation>
+    </message>
+    <message>
+        <source>%1 icon</source>
+        <translation>%1-Symbol</translation>
+    </message>
+</context>
+<context>
     <name>CalButtonHost</name>
     <message>
         <source>The calendar button cannot be created (%1).</source>
@@ -32,22 +87,65 @@
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Work in %1 (created when absent), as the desktop entry and the login entry do.</source>
+        <translation>Im Ordner %1 arbeiten (wird angelegt, wenn er fehlt), wie es der Desktop-Eintrag und der Anmeldeeintrag tun.</translation>
+    </message>
+    <message>
+        <source>on: start Jotwell at login, in that same folder; off: stop doing so. Writes or removes %1.</source>
+        <translation>on: Jotwell bei der Anmeldung in eben diesem Ordner starten; off: nicht mehr starten. Schreibt oder entfernt %1.</translation>
+    </message>
+    <message>
+        <source>Start a new note in the Jotwell of the folder, starting Jotwell when none runs there (the desktop entry&apos;s action &quot;New Note&quot;).</source>
+        <translation>Eine neue Notiz im Jotwell des Ordners beginnen; läuft dort keines, wird Jotwell gestartet (die Aktion &quot;Neue Notiz&quot; des Desktop-Eintrags).</translation>
+    </message>
+    <message>
+        <source>Set a new alarm in the Jotwell of the folder, starting Jotwell when none runs there (the desktop entry&apos;s action &quot;New Alarm&quot;).</source>
+        <translation>Einen neuen Wecker im Jotwell des Ordners stellen; läuft dort keines, wird Jotwell gestartet (die Aktion &quot;Neuer Wecker&quot; des Desktop-Eintrags).</translation>
+    </message>
+    <message>
+        <source>Jotwell keeps dated notes, reminds you of them and rings a daily alarm.
+It keeps Notes.dat, Category.cat and Names.cat in FOLDER, or in the current folder when none is given; started from the desktop menu or at login it works in %1.
+A second start in a folder where Jotwell runs brings that Jotwell&apos;s window back.</source>
+        <translation>Jotwell verwaltet datierte Notizen, erinnert an sie und läutet einen täglichen Wecker.
+Es hält Notes.dat, Category.cat und Names.cat in ORDNER oder, wenn keiner angegeben ist, im aktuellen Ordner; aus dem Desktop-Menü oder bei der Anmeldung gestartet, arbeitet es in %1.
+Ein zweiter Start in einem Ordner, in dem Jotwell läuft, holt dessen Fenster zurück.</translation>
+    </message>
+    <message>
+        <source>The folder given is empty; name a folder, or give none for the current one.</source>
+        <translation>Der angegebene Ordner ist leer; nennen Sie einen Ordner, oder keinen für den aktuellen.</translation>
+    </message>
+    <message>
+        <source>Give either --new-note or --new-alarm, not both.</source>
+        <translation>Geben Sie entweder --new-note oder --new-alarm an, nicht beide.</translation>
+    </message>
+    <message>
+        <source>Jotwell cannot work in the current folder: %1.</source>
+        <translation>Jotwell kann nicht im aktuellen Ordner arbeiten: %1.</translation>
+    </message>
+    <message>
+        <source>Jotwell cannot work in the folder %1: %2.</source>
+        <translation>Jotwell kann nicht im Ordner %1 arbeiten: %2.</translation>
+    </message>
+</context>
+<context>
     <name>LineFile</name>
-    <message>
-        <source>%1 could not be opened: %2.</source>
-        <translation>%1 konnte nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be read: %2.</source>
-        <translation>%1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 ist keine reguläre Datei.</translation>
-    </message>
     <message>
         <source>%1 is too large to be a list of names.</source>
         <translation>%1 ist zu groß für eine Namensliste.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 lines, more than a list can show.</source>
+        <translation>%1 enthält mehr als %2 Zeilen, mehr als eine Liste anzeigen kann.</translation>
+    </message>
+    <message>
+        <source> It was not written.</source>
+        <translation> Die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 would be too large to be a list of names. It was not written.</source>
+        <translation>%1 wäre zu groß für eine Namensliste. Die Datei wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -59,6 +157,10 @@
     <message>
         <source>Jotwell cannot work in this folder:</source>
         <translation>Jotwell kann in diesem Ordner nicht arbeiten:</translation>
+    </message>
+    <message>
+        <source>A second start in this folder will not reach this Jotwell:</source>
+        <translation>Ein zweiter Start in diesem Ordner erreicht dieses Jotwell nicht:</translation>
     </message>
 </context>
 <context>
@@ -174,6 +276,12 @@ Auch das Zurückschreiben des bisherigen Inhalts von Notes.dat ist fehlgeschlage
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2026 The Jotwell developers.
+Free software under the MIT licence.</source>
+        <translation>Copyright (c) 2026 The Jotwell developers.
+Freie Software unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +618,24 @@ Die Kontaktliste wird beim Schließen dieses Fensters nicht gespeichert, damit d
 Names.cat keeps the names it had. Press OK to close the list anyway, or Cancel to keep it open and try again.</source>
         <translation>
 Names.cat behält die bisherigen Namen. Klicken Sie auf OK, um die Liste trotzdem zu schließen, oder auf Abbrechen, um sie geöffnet zu lassen und es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Another Jotwell has this contact list open.</source>
+        <translation>Ein anderes Jotwell hat diese Kontaktliste geöffnet.</translation>
+    </message>
+    <message>
+        <source>Names.cat cannot be locked for writing: %1.</source>
+        <translation>Names.cat kann nicht zum Schreiben gesperrt werden: %1.</translation>
+    </message>
+    <message>
+        <source>
+The list is shown read-only: names added or removed in this window will not be saved.</source>
+        <translation>
+Die Liste wird schreibgeschützt angezeigt: in diesem Fenster hinzugefügte oder entfernte Namen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The contact list is full: it holds at most %1 names.</source>
+        <translation>Die Kontaktliste ist voll: sie fasst höchstens %1 Namen.</translation>
     </message>
 </context>
 <context>
