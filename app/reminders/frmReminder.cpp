@@ -32,6 +32,18 @@ QLabel *label(QWidget *parent, const char *name, int left, int top, int width, i
     return widget;
 }
 
+// A caption wider than its box (a longer word in another language) grows
+// to the left, into the free room up to leftmost, so that it stays whole and
+// keeps its place beside its value.
+void widenLeft(QLabel *caption, int leftmostTwips)
+{
+    const QRect box = caption->geometry();
+    const int wanted = QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+    const int left = qMax(Twips::toPixels(leftmostTwips), box.right() + 1 - wanted);
+    if (left < box.left())
+        caption->setGeometry(QRect(QPoint(left, box.top()), box.bottomRight()));
+}
+
 // One half of the etched rule: a line one pixel high in a shade of the window.
 QFrame *rule(QWidget *parent, const char *name, int top, QPalette::ColorRole shade)
 {
@@ -145,6 +157,10 @@ frmReminder::frmReminder(QAbstractButton *mainDelete, QWidget *owner) : QDialog(
     lblNote->setText(tr("Note:"));
     lbldNote = label(this, "lbldNote", 1440, 480, 3495, 1215, false);
     lbldNote->setWordWrap(true);
+    // Right of the picture, and right of the date's box.
+    widenLeft(lblDate, 600 + 15);
+    widenLeft(lblNote, 600 + 15);
+    widenLeft(lblContact, 1440 + 975 + 15);
 
     Line1 = rule(this, "Line1", 2280, QPalette::Dark);
     Line2 = rule(this, "Line2", 2295, QPalette::Light);

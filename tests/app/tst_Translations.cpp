@@ -2,10 +2,13 @@
 // LANG=en_US.UTF-8 and LANG=de_DE.UTF-8; it installs the catalogs as the
 // program does and expects the English texts exactly, or the German ones.
 #include "JotwellSession.h"
+#include "reminders/frmReminder.h"
 #include "startup/AppTranslations.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -18,6 +21,7 @@ private slots:
     void mainWindow();
     void trayMenu();
     void messageBoxAndQtButtons();
+    void reminderCaptionsWhole();
 
 private:
     bool german = false;
@@ -94,6 +98,25 @@ void tst_Translations::messageBoxAndQtButtons()
     QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), german ? QStringLiteral("&Ja") : QStringLiteral("&Yes"));
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
+}
+
+// The reminder's bold captions stand whole in either language, each clear
+// of the picture and of the value left of it.
+void tst_Translations::reminderCaptionsWhole()
+{
+    QPushButton mainDelete;
+    frmReminder window(&mainDelete, nullptr);
+    const QRect picture = window.findChild<QLabel *>("Image1")->geometry();
+    const QRect date = window.findChild<QLabel *>("lbldDate")->geometry();
+    for (const char *name : {"lblDate", "lblContact", "lblNote"}) {
+        const auto *caption = window.findChild<QLabel *>(name);
+        QVERIFY(caption);
+        QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(), name);
+        QVERIFY2(caption->x() > picture.right(), name);
+        if (caption->y() == date.y() && caption->x() > date.x())
+            QVERIFY2(caption->x() > date.right(), name);
+    }
+    QCOMPARE(window.findChild<QLabel *>("lblDate")->text(), german ? QStringLiteral("Datum:") : QStringLiteral("Date:"));
 }
 
 QTEST_MAIN(tst_Translations)
