@@ -1,5 +1,7 @@
 #include "platform/com/RegistryFile.h"
 
+#include "platform/files/XdgFolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,12 +13,7 @@ QString RegistryFile::defaultPath()
     const QString overridden = qEnvironmentVariable(EnvironmentVariable);
     if (!overridden.isEmpty())
         return overridden;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The base directory rules ignore a relative XDG_CONFIG_HOME: it would
-    // move the registry with the current directory.
-    if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/zorv/registry.ini");
+    return XdgFolders::configHome() + QStringLiteral("/zorv/registry.ini");
 }
 
 RegistryFile::RegistryFile(const QString &path) : m_path(path)
