@@ -94,7 +94,30 @@ public:
         return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
     }
     bool hasWindow(const QString &title) const { return xdotool({"search", "--name", title}); }
-    void clickIcon() const { xdotool({"mousemove", QString::number(Width - 16), "16", "click", "1"}); }
+    // Clicks the tray icon until its menu is up: the icon reaches the tray a
+    // moment after the program's first window, and the menu comes the
+    // double-click interval after the click. True once a new window shows.
+    bool openTrayMenu() const
+    {
+        const int before = visibleWindows();
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            xdotool({"mousemove", QString::number(Width - 16), "16", "click", "1"});
+            for (int i = 0; i < 30; ++i) {
+                QTest::qWait(100);
+                if (visibleWindows() > before)
+                    return true;
+            }
+        }
+        return false;
+    }
+    int visibleWindows() const
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--classname", "jotwell"});
+        tool.waitForFinished(10000);
+        return int(tool.readAllStandardOutput().count('\n'));
+    }
 
     QString display;
     QProcessEnvironment env;
@@ -204,17 +227,15 @@ private slots:
         jotwell.start(Jotwell, {folder.path()});
         QTRY_VERIFY_WITH_TIMEOUT(desktop.hasWindow("Jotwell - Reminder"), 30000);
 
-        desktop.clickIcon();
         // The menu takes the keys: the first item is Open, the last Close.
-        QTest::qWait(1000);
+        QVERIFY(desktop.openTrayMenu());
         QVERIFY(desktop.xdotool({"key", "Down", "Return"}));
         QTRY_VERIFY_WITH_TIMEOUT(desktop.hasWindow("Error displaying Window!"), 10000);
         QVERIFY(desktop.xdotool({"key", "Return"}));
         QTRY_VERIFY_WITH_TIMEOUT(!desktop.hasWindow("Error displaying Window!"), 10000);
         QVERIFY(desktop.hasWindow("Jotwell - Reminder"));
 
-        desktop.clickIcon();
-        QTest::qWait(1000);
+        QVERIFY(desktop.openTrayMenu());
         QVERIFY(desktop.xdotool({"key", "Up", "Return"}));
         QVERIFY(jotwell.waitForFinished(10000));
         QCOMPARE(jotwell.exitStatus(), QProcess::NormalExit);
