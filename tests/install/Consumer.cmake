@@ -2,24 +2,9 @@
 # Configures and builds the consumer project against the installed package
 # and runs it: it must create a ZVCalendar through the entry points.
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${ARGN}\nexited with ${rc}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
-# A sanitized library needs a sanitized host.
-set(flags)
-if(SANITIZE)
-  set(flags -DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined)
-endif()
-file(REMOVE_RECURSE ${BINARY})
-run(${CMAKE_COMMAND} -S ${SOURCE} -B ${BINARY} -G ${GENERATOR} ${flags}
-  -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX_PATH} -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
-run(${CMAKE_COMMAND} --build ${BINARY})
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${BINARY}/consumer)
+build_consumer(consumer)
 if(NOT out STREQUAL "calValue=35524\n")
   message(FATAL_ERROR "the consumer printed: ${out}")
 endif()

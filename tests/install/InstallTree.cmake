@@ -1,13 +1,7 @@
 # cmake -DBUILD_DIR= -DSTAGE= -DPREFIX= -DLIBDIR= -DZVCAL_VERSION= -DJOTWELL_VERSION= -P InstallTree.cmake
 # Installs BUILD_DIR with prefix PREFIX into DESTDIR STAGE and checks the tree.
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${ARGN}\nexited with ${rc}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
 file(REMOVE_RECURSE ${STAGE})
 run(${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})

@@ -2,13 +2,7 @@
 # Builds the widgets consumer (a uic form with both widgets) against the
 # installed package and runs it; checks zvcal-widgets.pc where pkg-config is.
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${ARGN}\nexited with ${rc}\n${out}\n${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Run.cmake)
 
 # The runtime link names the file, the development link the runtime link.
 foreach(f include/zvcal/ZVCalendarWidget.h include/zvcal/ZVCalButtonWidget.h ${LIBDIR}/libZVCalWidgets.so.2.1.0.1
@@ -31,15 +25,7 @@ if(PKG_CONFIG)
   endif()
 endif()
 
-set(flags)
-if(SANITIZE)
-  set(flags -DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined)
-endif()
-file(REMOVE_RECURSE ${BINARY})
-run(${CMAKE_COMMAND} -S ${SOURCE} -B ${BINARY} -G ${GENERATOR} ${flags}
-  -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX_PATH} -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
-run(${CMAKE_COMMAND} --build ${BINARY})
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${BINARY}/app)
+build_consumer(app)
 # 5 April 1997 is day 95; the form's values come back by their names.
 set(expected "ValueChanged=1997-04-05
 calValue=1997-04-05
