@@ -29,10 +29,8 @@ class Announcements : public QObject
 public:
     explicit Announcements(const ZVCalendar &cal)
     {
-        auto *grid = cal.findChild<CalendarGrid *>();
-        connect(grid, &CalendarGrid::announced, this, [this](QAccessible::Event type, QObject *object) {
-            sent.append({type, object});
-        });
+        connect(cal.findChild<CalendarGrid *>(), &CalendarGrid::announced, this,
+                [this](QAccessible::Event type, QObject *object) { sent.append({type, object}); });
     }
 
     QList<QAccessible::Event> eventsFor(QObject *object) const
@@ -183,15 +181,14 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(DATE, from);
+        QFETCH(int, fromCell);
+        QFETCH(int, toCell);
         const DATE to = from + 1;
         ZVCalendar cal;
         cal.setCalValue(from);
         Announcements log(cal);
         QVERIFY(showWithFocus(cal, &cal));
-        QFETCH(int, fromCell);
-        QFETCH(int, toCell);
-        SSPanel *before = calCell(cal, fromCell);
-        SSPanel *after = calCell(cal, toCell);
+        SSPanel *before = calCell(cal, fromCell), *after = calCell(cal, toCell);
         QVERIFY(iface(before)->state().focused);
         log.sent.clear();
 
