@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 struct Reachable
@@ -88,12 +91,11 @@ private slots:
         checkNames(&form);
         QCOMPARE(iface(&form)->role(), QAccessible::Window);
 
-        QCOMPARE(iface(session.control<QWidget>("txtInterval"))->text(QAccessible::Name), QStringLiteral("Remind me … days before."));
-        QCOMPARE(iface(session.control<QWidget>("txtEvery"))->text(QAccessible::Name), QStringLiteral("Remind me every: … Minutes"));
-        QCOMPARE(iface(session.control<QWidget>("txtDate"))->text(QAccessible::Name), QStringLiteral("Date:"));
-        QCOMPARE(iface(session.control<QWidget>("cboCategory"))->text(QAccessible::Name), QStringLiteral("Category:"));
-        QCOMPARE(iface(session.control<QWidget>("chkRemind"))->text(QAccessible::Name), QStringLiteral("Reminder"));
-        QCOMPARE(iface(session.control<QWidget>("cmdPrevious"))->text(QAccessible::Name), QStringLiteral("Previous"));
+        const std::pair<const char *, const char *> captions[] = {
+            {"txtInterval", "Remind me … days before."}, {"txtEvery", "Remind me every: … Minutes"}, {"txtDate", "Date:"},
+            {"cboCategory", "Category:"}, {"chkRemind", "Reminder"}, {"cmdPrevious", "Previous"}};
+        for (const auto &[control, name] : captions)
+            QCOMPARE(iface(session.control<QWidget>(control))->text(QAccessible::Name), QString::fromUtf8(name));
     }
 
     void spinButtonsReportTheirRanges_data()
@@ -175,47 +177,38 @@ private slots:
         QCOMPARE(session.text("txtDate"), fills ? picked : before);
     }
 
-    void contactListAndAboutAreNamedDialogs()
+    // Each window tells its kind and title, and in the dialogs every control
+    // the focus can reach has a name of its own. The desk clock is a window
+    // of its own, not a bare panel.
+    void windowsTellTheirKindAndTitle()
     {
         JotwellSession session;
         frmJotwell &form = session.open();
         auto *names = new frmNames(session.folder(), session.control<QLineEdit>("txtContact"), &form);
-        names->show();
-        QVERIFY(QTest::qWaitForWindowExposed(names));
-        QCOMPARE(iface(names)->role(), QAccessible::Dialog);
-        QCOMPARE(iface(names)->text(QAccessible::Name), QStringLiteral("Contact List"));
-        checkNames(names);
-        QCOMPARE(iface(names->findChild<QWidget *>(QStringLiteral("lstNames")))->text(QAccessible::Name),
-                 QStringLiteral("Select name to use:"));
-
         auto *about = new frmAbout(&form);
-        about->show();
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        QCOMPARE(iface(about)->role(), QAccessible::Dialog);
-        checkNames(about);
-        QVERIFY(!iface(about->findChild<QWidget *>(QStringLiteral("picIcon")))->text(QAccessible::Name).isEmpty());
-    }
-
-    void plainWindowsReportDialogAndWindowRoles()
-    {
-        JotwellSession session;
-        frmJotwell &form = session.open();
-        QTest::mouseDClick(session.control<QLineEdit>("txtDate"), Qt::LeftButton);
-        QWidget *date = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->inherits("frmDate") && w->isVisible())
-                date = w;
-        }
-        QVERIFY(date);
-        QCOMPARE(iface(date)->role(), QAccessible::Dialog);
-        QCOMPARE(iface(date)->text(QAccessible::Name), QStringLiteral("Select a Date"));
-        checkNames(date);
-
-        // The desk clock is a window of its own, not a bare panel.
         auto *clock = new frmCalendar(&form);
         clock->setAttribute(Qt::WA_DeleteOnClose);
-        QCOMPARE(iface(clock)->role(), QAccessible::Window);
-        QCOMPARE(iface(clock)->text(QAccessible::Name), QStringLiteral("Calendar"));
+        QTest::mouseDClick(session.control<QLineEdit>("txtDate"), Qt::LeftButton);
+        const QWidgetList all = QApplication::topLevelWidgets();
+        const auto date = std::find_if(all.cbegin(), all.cend(),
+                                       [](QWidget *w) { return w->inherits("frmDate") && w->isVisible(); });
+        QVERIFY(date != all.cend());
+        const struct { QWidget *window; QAccessible::Role role; const char *title; } windows[] = {
+            {names, QAccessible::Dialog, "Contact List"}, {about, QAccessible::Dialog, nullptr},
+            {*date, QAccessible::Dialog, "Select a Date"}, {clock, QAccessible::Window, "Calendar"}};
+        for (const auto &[window, role, title] : windows) {
+            QCOMPARE(iface(window)->role(), role);
+            if (title)
+                QCOMPARE(iface(window)->text(QAccessible::Name), QString::fromUtf8(title));
+            if (window != clock) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                checkNames(window);
+            }
+        }
+        QCOMPARE(iface(names->findChild<QWidget *>(QStringLiteral("lstNames")))->text(QAccessible::Name),
+                 QStringLiteral("Select name to use:"));
+        QVERIFY(!iface(about->findChild<QWidget *>(QStringLiteral("picIcon")))->text(QAccessible::Name).isEmpty());
     }
 };
 

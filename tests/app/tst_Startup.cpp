@@ -19,6 +19,9 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
+    // What the command line asks for: which action, which folder, and what
+    // the Jotwell of the folder is to do. The two requests exclude each other
+    // and --autostart starts nothing.
     void interpret_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -26,28 +29,37 @@ private slots:
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("create");
+        QTest::addColumn<Start>("start");
 
         const QString here = QStringLiteral("/home/u/work");
         const QString data = QStringLiteral("/home/u/.local/share/jotwell");
-        QTest::newRow("no argument: the current folder") << QStringList {} << true << Action::Run << here << false;
-        QTest::newRow("relative folder") << QStringList {"notes"} << true << Action::Run << here + "/notes" << false;
-        QTest::newRow("absolute folder") << QStringList {"/srv/notes/"} << true << Action::Run << "/srv/notes" << false;
-        QTest::newRow("data folder, created") << QStringList {"--data-folder"} << true << Action::Run << data << true;
-        QTest::newRow("autostart on") << QStringList {"--autostart", "on"} << true << Action::AutostartOn << QString() << false;
-        QTest::newRow("autostart=off") << QStringList {"--autostart=off"} << true << Action::AutostartOff << QString() << false;
+        QTest::newRow("no argument: the current folder") << QStringList {} << true << Action::Run << here << false << Start::Open;
+        QTest::newRow("relative folder") << QStringList {"notes"} << true << Action::Run << here + "/notes" << false << Start::Open;
+        QTest::newRow("absolute folder") << QStringList {"/srv/notes/"} << true << Action::Run << "/srv/notes" << false << Start::Open;
+        QTest::newRow("data folder, created") << QStringList {"--data-folder"} << true << Action::Run << data << true << Start::Open;
+        QTest::newRow("autostart on") << QStringList {"--autostart", "on"} << true << Action::AutostartOn << QString() << false << Start::Open;
+        QTest::newRow("autostart=off") << QStringList {"--autostart=off"} << true << Action::AutostartOff << QString() << false << Start::Open;
+        QTest::newRow("new note, data folder") << QStringList {"--data-folder", "--new-note"} << true << Action::Run << data << true << Start::NewNote;
+        QTest::newRow("new alarm, a folder") << QStringList {"--new-alarm", "/srv/notes"} << true << Action::Run << "/srv/notes" << false << Start::NewAlarm;
 
-        QTest::newRow("two folders") << QStringList {"a", "b"} << false << Action::Run << QString() << false;
-        QTest::newRow("autostart neither on nor off") << QStringList {"--autostart", "yes"} << false << Action::Run << QString() << false;
-        QTest::newRow("autostart with a folder") << QStringList {"--autostart", "on", "notes"} << false << Action::Run << QString() << false;
-        QTest::newRow("autostart with data folder") << QStringList {"--autostart", "off", "--data-folder"} << false << Action::Run << QString() << false;
-        QTest::newRow("data folder and a folder") << QStringList {"--data-folder", "notes"} << false << Action::Run << QString() << false;
-        QTest::newRow("empty folder") << QStringList {""} << false << Action::Run << QString() << false;
+        const auto refused = [](const char *name, const QStringList &arguments) {
+            QTest::newRow(name) << arguments << false << Action::Run << QString() << false << Start::Open;
+        };
+        refused("two folders", {"a", "b"});
+        refused("autostart neither on nor off", {"--autostart", "yes"});
+        refused("autostart with a folder", {"--autostart", "on", "notes"});
+        refused("autostart with data folder", {"--autostart", "off", "--data-folder"});
+        refused("data folder and a folder", {"--data-folder", "notes"});
+        refused("empty folder", {""});
+        refused("note and alarm", {"--new-note", "--new-alarm"});
+        refused("autostart and new note", {"--autostart", "on", "--new-note"});
     }
 
     void interpret()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, accepted);
+        QFETCH(Action, action);
         LaunchOptions options;
         QVERIFY(options.parser().parse(QStringList {"jotwell"} + arguments));
         LaunchOptions::Request request;
@@ -57,46 +69,11 @@ private slots:
             QVERIFY(!error.isEmpty());
             return;
         }
-        QTEST(request.action, "action");
+        QCOMPARE(request.action, action);
         QTEST(request.folder, "folder");
         QTEST(request.createFolder, "create");
-    }
-
-    // What the Jotwell of the folder is to do, with any folder choice; the
-    // two requests exclude each other and --autostart starts nothing.
-    void startRequest_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<Start>("start");
-        QTest::addColumn<QString>("folder");
-
-        QTest::newRow("plain start") << QStringList {} << true << Start::Open << "/home/u/work";
-        QTest::newRow("new note, data folder") << QStringList {"--data-folder", "--new-note"} << true << Start::NewNote
-                                               << "/home/u/.local/share/jotwell";
-        QTest::newRow("new alarm, a folder") << QStringList {"--new-alarm", "/srv/notes"} << true << Start::NewAlarm
-                                             << "/srv/notes";
-        QTest::newRow("note and alarm") << QStringList {"--new-note", "--new-alarm"} << false << Start::Open << QString();
-        QTest::newRow("autostart and new note") << QStringList {"--autostart", "on", "--new-note"} << false << Start::Open
-                                                << QString();
-    }
-
-    void startRequest()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, accepted);
-        LaunchOptions options;
-        QVERIFY(options.parser().parse(QStringList {"jotwell"} + arguments));
-        LaunchOptions::Request request;
-        QString error;
-        QCOMPARE(options.interpret("/home/u/work", "/home/u/.local/share/jotwell", &request, &error), accepted);
-        if (!accepted) {
-            QVERIFY(!error.isEmpty());
-            return;
-        }
-        QCOMPARE(request.action, Action::Run);
-        QTEST(request.start, "start");
-        QTEST(request.folder, "folder");
+        if (action == Action::Run)
+            QTEST(request.start, "start");
     }
 
     // The Exec key's quoting: reserved characters force double quotes, inside
@@ -190,7 +167,6 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("message");
-        QTemporaryDir dir;
         QTest::newRow("longer than the system allows") << "/tmp/" + QString(5000, 'd')
                                                        << "cannot work in the folder /tmp/ddd";
         QTest::newRow("absent") << "/tmp/no/such/folder" << "There is no folder /tmp/no/such/folder.";

@@ -10,6 +10,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
 namespace {
 
 struct Sent
@@ -25,10 +29,8 @@ class Announcements : public QObject
 public:
     explicit Announcements(const ZVCalendar &cal)
     {
-        auto *grid = cal.findChild<CalendarGrid *>();
-        connect(grid, &CalendarGrid::announced, this, [this](QAccessible::Event type, QObject *object) {
-            sent.append({type, object});
-        });
+        connect(cal.findChild<CalendarGrid *>(), &CalendarGrid::announced, this,
+                [this](QAccessible::Event type, QObject *object) { sent.append({type, object}); });
     }
 
     QList<QAccessible::Event> eventsFor(QObject *object) const
@@ -58,6 +60,18 @@ QList<QAccessibleInterface *> selectedCells(QAccessibleInterface *table)
             selected << c;
     }
     return selected;
+}
+
+// Focus events follow only in an active window.
+bool showWithFocus(QWidget &window, QWidget *focusTo)
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    focusTo->setFocus();
+    QCoreApplication::processEvents();
+    return true;
 }
 
 } // namespace
@@ -91,13 +105,12 @@ private slots:
         QAccessibleTableInterface *grid = table->tableInterface();
         QCOMPARE(grid->rowCount(), 6);
         QCOMPARE(grid->columnCount(), 7);
-        QCOMPARE(grid->cellAt(0, 5), cell);
-        QCOMPARE(grid->cellAt(5, 6), iface(calCell(cal, 42)));
-        QCOMPARE(grid->cellAt(5, 0), iface(calCell(cal, 36)));
-        QCOMPARE(cell->tableCellInterface()->rowIndex(), 0);
-        QCOMPARE(cell->tableCellInterface()->columnIndex(), 5);
-        QCOMPARE(iface(calCell(cal, 36))->tableCellInterface()->rowIndex(), 5);
-        QCOMPARE(iface(calCell(cal, 36))->tableCellInterface()->columnIndex(), 0);
+        // Row and column of cells 6, 42 and 36, both ways round.
+        for (const auto &[number, row, column] : {std::tuple {6, 0, 5}, {42, 5, 6}, {36, 5, 0}}) {
+            QCOMPARE(grid->cellAt(row, column), iface(calCell(cal, number)));
+            QCOMPARE(iface(calCell(cal, number))->tableCellInterface()->rowIndex(), row);
+            QCOMPARE(iface(calCell(cal, number))->tableCellInterface()->columnIndex(), column);
+        }
         QCOMPARE(table->indexOfChild(cell), table->indexOfChild(iface(calCell(cal, 1))) + 5);
         QCOMPARE(grid->selectedCells(), QList<QAccessibleInterface *>{cell});
         QCOMPARE(selectedCells(table).size(), 1);
@@ -148,70 +161,65 @@ private slots:
         QCOMPARE(cal.calValue(), calDate(1996, 5, 4));
     }
 
-    // Every way the selected day moves tells assistive technology which cell
-    // lost and which gained the selection, and moves the focus with it.
+    // Every way the selected day moves on by one tells assistive technology
+    // which cell lost and which gained the selection, and moves the focus.
     void movingTheDaySendsSelectionAndFocus_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("Right key") << "right";
-        QTest::newRow("click") << "click";
-        QTest::newRow("press action") << "action";
-        QTest::newRow("property write") << "property";
+        QTest::addColumn<DATE>("from");
+        QTest::addColumn<int>("fromCell");
+        QTest::addColumn<int>("toCell");
+        QTest::addColumn<QString>("name");
+        // 1 April 1997 is a Tuesday: with Sunday first, the 4th is in cell 6.
+        for (const auto &[row, how] : {std::pair {"Right key", "right"}, {"click", "click"}, {"press action", "action"},
+                                       {"property write", "property"}})
+            QTest::newRow(row) << QString::fromLatin1(how) << calDate(1997, 4, 4) << 6 << 7 << "Saturday, 5 April 1997";
+        // 1 May 1997 is a Thursday, in cell 5 of the new month.
+        QTest::newRow("Right key into a new month") << "right" << calDate(1997, 4, 30) << 32 << 5 << "Thursday, 1 May 1997";
     }
     void movingTheDaySendsSelectionAndFocus()
     {
         QFETCH(QString, how);
+        QFETCH(DATE, from);
+        QFETCH(int, fromCell);
+        QFETCH(int, toCell);
+        const DATE to = from + 1;
         ZVCalendar cal;
-        cal.setCalValue(calDate(1997, 4, 4));
+        cal.setCalValue(from);
         Announcements log(cal);
-        cal.show();
-        cal.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&cal));
-        cal.setFocus();
-        QCoreApplication::processEvents();
-        SSPanel *fourth = calCell(cal, 6);
-        SSPanel *fifth = calCell(cal, 7);
-        QVERIFY(iface(fourth)->state().focused);
+        QVERIFY(showWithFocus(cal, &cal));
+        SSPanel *before = calCell(cal, fromCell), *after = calCell(cal, toCell);
+        QVERIFY(iface(before)->state().focused);
         log.sent.clear();
 
         if (how == QLatin1String("right"))
             QTest::keyClick(&cal, Qt::Key_Right);
         else if (how == QLatin1String("click"))
-            QTest::mouseClick(fifth, Qt::LeftButton);
+            QTest::mouseClick(after, Qt::LeftButton);
         else if (how == QLatin1String("action"))
-            iface(fifth)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            iface(after)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         else
-            cal.setCalValue(calDate(1997, 4, 5));
+            cal.setCalValue(to);
 
-        QCOMPARE(cal.calValue(), calDate(1997, 4, 5));
-        QCOMPARE(log.eventsFor(fourth), QList<QAccessible::Event>{QAccessible::SelectionRemove});
-        QCOMPARE(log.eventsFor(fifth), (QList<QAccessible::Event>{QAccessible::SelectionAdd, QAccessible::Focus}));
-        QVERIFY(!iface(fourth)->state().selected);
-        QVERIFY(!iface(fourth)->state().focused);
-        QVERIFY(iface(fifth)->state().selected);
-        QVERIFY(iface(fifth)->state().focused);
-        QCOMPARE(selectedCells(iface(fifth)->parent()).size(), 1);
+        QCOMPARE(cal.calValue(), to);
+        QCOMPARE(log.eventsFor(before), QList<QAccessible::Event>{QAccessible::SelectionRemove});
+        QCOMPARE(log.eventsFor(after), (QList<QAccessible::Event>{QAccessible::SelectionAdd, QAccessible::Focus}));
+        QTEST(iface(after)->text(QAccessible::Name), "name");
+        QVERIFY(!iface(before)->state().selected);
+        QVERIFY(!iface(before)->state().focused);
+        QVERIFY(iface(after)->state().selected);
+        QVERIFY(iface(after)->state().focused);
+        QCOMPARE(selectedCells(iface(after)->parent()).size(), 1);
     }
 
-    void aNewMonthAnnouncesTheDayAlsoInTheSameCell()
+    // 1 February and 1 March 1998 are both Sundays, in cell 1: the selection
+    // stays, the focus is announced again with the new date.
+    void aNewMonthInTheSameCellAnnouncesTheFocusAgain()
     {
         ZVCalendar cal;
-        cal.setCalValue(calDate(1997, 4, 30)); // 1 April is a Tuesday: cell 32
-        Announcements log(cal);
-        cal.show();
-        cal.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&cal));
-        cal.setFocus();
-        QCoreApplication::processEvents();
-        log.sent.clear();
-        QTest::keyClick(&cal, Qt::Key_Right); // 1 May 1997, a Thursday: cell 5
-        QCOMPARE(log.eventsFor(calCell(cal, 32)), QList<QAccessible::Event>{QAccessible::SelectionRemove});
-        QCOMPARE(log.eventsFor(calCell(cal, 5)), (QList<QAccessible::Event>{QAccessible::SelectionAdd, QAccessible::Focus}));
-        QCOMPARE(iface(calCell(cal, 5))->text(QAccessible::Name), QStringLiteral("Thursday, 1 May 1997"));
-
-        // 1 February and 1 March 1998 are both Sundays, in cell 1: the
-        // selection stays, the focus is announced again with the new date.
         cal.setCalValue(calDate(1998, 2, 1));
+        Announcements log(cal);
+        QVERIFY(showWithFocus(cal, &cal));
         log.sent.clear();
         cal.NextMonth();
         QCOMPARE(log.eventsFor(calCell(cal, 1)), QList<QAccessible::Event>{QAccessible::Focus});
@@ -237,21 +245,14 @@ private slots:
         cal->move(0, 30);
         cal->setCalValue(calDate(1997, 4, 4));
         Announcements log(*cal);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        before->setFocus();
-        QCoreApplication::processEvents();
+        QVERIFY(showWithFocus(form, before));
         log.sent.clear();
         cal->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(log.eventsFor(calCell(*cal, 6)).contains(QAccessible::Focus));
         // The day is announced after the control, so it is the last focus.
-        QList<QObject *> focused;
-        for (const Sent &s : log.sent) {
-            if (s.type == QAccessible::Focus)
-                focused << s.object;
-        }
-        QCOMPARE(focused.last(), calCell(*cal, 6));
+        const auto lastFocus = std::find_if(log.sent.crbegin(), log.sent.crend(),
+                                            [](const Sent &s) { return s.type == QAccessible::Focus; });
+        QCOMPARE(lastFocus->object, calCell(*cal, 6));
         QCOMPARE(iface(cal)->focusChild(), iface(calCell(*cal, 6)));
     }
 
@@ -261,9 +262,7 @@ private slots:
         form.resize(400, 400);
         auto *control = new ZVCalButton(&form);
         control->move(10, 10);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(showWithFocus(form, control->button()));
         control->calendar()->setCalValue(calDate(1997, 4, 4));
         Announcements log(*control->calendar());
 
