@@ -76,7 +76,12 @@ public:
         m_tray.setProcessEnvironment(env);
         m_tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width",
                                                 "32", "--heighttype", "pixel", "--height", "32"});
-        return m_tray.waitForStarted();
+        if (!m_tray.waitForStarted())
+            return false;
+        // The area's window up, so that Jotwell finds a tray when it starts.
+        for (int i = 0; i < 100 && !xdotool({"search", "--classname", "trayer"}); ++i)
+            QTest::qWait(100);
+        return true;
     }
     ~TrayDesktop()
     {
@@ -100,7 +105,7 @@ public:
     bool openTrayMenu() const
     {
         const int before = visibleWindows();
-        for (int attempt = 0; attempt < 5; ++attempt) {
+        for (int attempt = 0; attempt < 8; ++attempt) {
             xdotool({"mousemove", QString::number(Width - 16), "16", "click", "1"});
             for (int i = 0; i < 30; ++i) {
                 QTest::qWait(100);
