@@ -72,6 +72,13 @@
     </message>
 </context>
 <context>
+    <name>InstanceChannel</name>
+    <message>
+        <source>The socket&apos;s path is too long: %1.</source>
+        <translation>Der Pfad des Sockets ist zu lang: %1.</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>The lock file Notes.lck could not be opened: %1.</source>

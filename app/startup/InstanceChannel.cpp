@@ -1,17 +1,26 @@
 #include "startup/InstanceChannel.h"
 
+#include "platform/files/FileOps.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 #include <optional>
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -45,16 +54,27 @@ std::optional<InstanceChannel::Request> fromWord(const QByteArray &text)
     return std::nullopt;
 }
 
+bool socketAddress(const QString &name, sockaddr_un *address)
+{
+    const QByteArray path = QFile::encodeName(name);
+    std::memset(address, 0, sizeof *address);
+    address->sun_family = AF_UNIX;
+    if (path.isEmpty() || size_t(path.size()) >= sizeof address->sun_path)
+        return false;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
 } // namespace
 
-InstanceChannel::InstanceChannel(QObject *parent) : QObject(parent), m_server(new QLocalServer(this))
+InstanceChannel::InstanceChannel(QObject *parent) : QObject(parent) {}
+
+InstanceChannel::~InstanceChannel()
 {
-    // Only this user's programs may hand requests over.
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection())
-            accept(socket);
-    });
+    if (m_listener < 0)
+        return;
+    ::close(m_listener);
+    ::unlink(m_path.constData());
 }
 
 QString InstanceChannel::serverName(const QString &lockPath)
@@ -72,59 +92,107 @@ QString InstanceChannel::serverName(const QString &lockPath)
 
 bool InstanceChannel::listen(const QString &name, QString *error)
 {
-    QLocalServer::removeServer(name);
-    if (m_server->listen(name))
-        return true;
-    *error = m_server->errorString();
-    return false;
+    sockaddr_un address;
+    if (!socketAddress(name, &address)) {
+        *error = tr("The socket's path is too long: %1.").arg(name);
+        return false;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        *error = FileOps::errorText(errno);
+        return false;
+    }
+    ::unlink(address.sun_path);
+    // Only this user's programs may hand requests over.
+    const mode_t mask = ::umask(0077);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        *error = FileOps::errorText(errno);
+        ::close(fd);
+        return false;
+    }
+    m_listener = fd;
+    m_path = address.sun_path;
+    auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        int peer;
+        while ((peer = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0)
+            accept(peer);
+    });
+    return true;
 }
 
-void InstanceChannel::accept(QLocalSocket *socket)
+void InstanceChannel::accept(int peer)
 {
-    socket->setParent(this);
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(PeerTimeoutMs, socket, &QLocalSocket::abort);
-    auto read = [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > MaxLine)
-                socket->abort();
+    auto *notifier = new QSocketNotifier(peer, QSocketNotifier::Read, this);
+    auto received = std::make_shared<QByteArray>();
+    auto finish = [notifier, peer] {
+        if (!notifier->isEnabled())
             return;
-        }
-        const std::optional<Request> request = fromWord(socket->readLine(MaxLine).trimmed());
-        if (!request) {
-            socket->abort();
-            return;
-        }
-        socket->write(Accepted);
-        socket->disconnectFromServer();
-        // The request may open windows and message boxes: not from inside
-        // the socket's own signal.
-        QMetaObject::invokeMethod(this, [this, request] { emit requested(*request); }, Qt::QueuedConnection);
+        notifier->setEnabled(false);
+        ::close(peer);
+        notifier->deleteLater();
     };
-    connect(socket, &QLocalSocket::readyRead, this, read);
-    read();
+    QTimer::singleShot(PeerTimeoutMs, notifier, finish);
+    connect(notifier, &QSocketNotifier::activated, this, [this, peer, received, finish] {
+        char chunk[MaxLine + 1];
+        const ssize_t got = ::read(peer, chunk, sizeof chunk);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (got <= 0) {
+            finish();
+            return;
+        }
+        received->append(chunk, got);
+        const qsizetype end = received->indexOf('\n');
+        if (end < 0) {
+            if (received->size() > MaxLine)
+                finish();
+            return;
+        }
+        const std::optional<Request> request = fromWord(received->left(end).trimmed());
+        if (request)
+            ::send(peer, Accepted.constData(), size_t(Accepted.size()), MSG_NOSIGNAL);
+        finish();
+        // The request may open windows and message boxes: not from inside
+        // the notifier's own signal.
+        if (request)
+            QMetaObject::invokeMethod(this, [this, request] { emit requested(*request); }, Qt::QueuedConnection);
+    });
 }
 
 bool InstanceChannel::send(const QString &name, Request request, int timeoutMs)
 {
+    sockaddr_un address;
+    if (!socketAddress(name, &address))
+        return false;
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
+    int fd = -1;
     for (;;) {
-        socket.connectToServer(name);
-        if (socket.waitForConnected(int(std::min<qint64>(deadline.remainingTime(), 1000))))
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
             break;
+        ::close(fd);
         if (deadline.hasExpired())
             return false;
         QThread::msleep(100);
     }
-    socket.write(word(request) + '\n');
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return false;
+    const QByteArray line = word(request) + '\n';
+    bool sent = ::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL) == line.size();
     QByteArray answer;
-    while (!answer.endsWith('\n') && answer.size() <= MaxLine) {
-        if (!socket.bytesAvailable() && !socket.waitForReadyRead(int(deadline.remainingTime())))
+    while (sent && !answer.endsWith('\n') && answer.size() <= MaxLine) {
+        pollfd wait {fd, POLLIN, 0};
+        if (::poll(&wait, 1, int(std::max<qint64>(0, deadline.remainingTime()))) <= 0)
             break;
-        answer += socket.readAll();
+        char chunk[MaxLine];
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got <= 0)
+            break;
+        answer.append(chunk, got);
     }
-    return answer + socket.readAll() == Accepted;
+    ::close(fd);
+    return sent && answer == Accepted;
 }

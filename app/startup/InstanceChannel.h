@@ -1,10 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
-
-class QLocalServer;
-class QLocalSocket;
 
 // The local socket through which a Jotwell started a second time in a folder
 // hands its request to the Jotwell already working there. Only the holder of
@@ -19,6 +17,8 @@ public:
     Q_ENUM(Request)
 
     explicit InstanceChannel(QObject *parent = nullptr);
+    // Stops listening and removes the socket.
+    ~InstanceChannel() override;
 
     // The socket's path for the notes guarded by the lock file lockPath, in the
     // user's runtime folder (or the temporary folder, named with the user's id).
@@ -39,7 +39,10 @@ signals:
     void requested(InstanceChannel::Request request);
 
 private:
-    void accept(QLocalSocket *socket);
+    void accept(int peer);
 
-    QLocalServer *m_server;
+    // A Unix socket of its own rather than Qt's network module, which would
+    // load a dozen libraries into every start for one line each way.
+    int m_listener = -1;
+    QByteArray m_path;
 };

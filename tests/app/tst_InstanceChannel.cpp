@@ -5,10 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <thread>
 
 Q_DECLARE_METATYPE(InstanceChannel::Request)
 
@@ -97,6 +100,28 @@ private slots:
         QString error;
         QVERIFY2(channel.listen(name, &error), qPrintable(error));
         QCOMPARE(say(name, "open\n"), QByteArray("accepted\n"));
+    }
+
+    // The socket is the user's alone while Jotwell runs, and goes with it;
+    // send() reaches it as a second start would.
+    void socketIsPrivateAndGoesAtTheEnd()
+    {
+        const QString name = m_runtime.filePath("private");
+        {
+            InstanceChannel channel;
+            QString error;
+            QVERIFY2(channel.listen(name, &error), qPrintable(error));
+            QCOMPARE(QFileInfo(name).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                     QFile::Permissions());
+            QSignalSpy spy(&channel, &InstanceChannel::requested);
+            bool sent = false;
+            std::thread second([&] { sent = InstanceChannel::send(name, InstanceChannel::Request::NewAlarm, 5000); });
+            QTRY_COMPARE(spy.size(), 1);
+            second.join();
+            QVERIFY(sent);
+            QCOMPARE(spy.first().first().value<InstanceChannel::Request>(), InstanceChannel::Request::NewAlarm);
+        }
+        QVERIFY(!QFileInfo::exists(name));
     }
 
     // Nothing listening: send gives up within its time and says so.
