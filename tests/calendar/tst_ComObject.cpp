@@ -5,6 +5,7 @@
 #include "properties/ServerEntryPoints.h"
 #include "properties/ZVCalendarObject.h"
 #include "support/ClockScope.h"
+#include "support/DispatchGet.h"
 #include "zvcal/ZVCal.h"
 
 #include "platform/dates/DateValue.h"
@@ -15,6 +16,8 @@
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
+
+using TestDispatch::get;
 
 namespace {
 
@@ -110,16 +113,6 @@ HRESULT put(IDispatch *d, const QString &name, const Variant &value, ExcepInfo *
         return hr;
     QList<Variant> args {value};
     return d->Invoke(id, kind, args, nullptr, excep);
-}
-
-Variant get(IDispatch *d, const QString &name)
-{
-    DISPID id = DISPID_UNKNOWN;
-    d->GetIDsOfNames(name, &id);
-    QList<Variant> none;
-    Variant out;
-    d->Invoke(id, DISPATCH_PROPERTYGET, none, &out, nullptr);
-    return out;
 }
 
 } // namespace

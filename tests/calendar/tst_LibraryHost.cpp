@@ -1,6 +1,7 @@
 // Loads the real libZVCal.so as a host does and goes through its entry points
 // only: registration, creation, properties by name, events, unregistration.
 
+#include "support/DispatchGet.h"
 #include "zvcal/ZVCal.h"
 
 #include "platform/dates/DateValue.h"
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <dlfcn.h>
+
+using TestDispatch::get;
 
 namespace {
 
@@ -59,16 +62,6 @@ class tst_LibraryHost : public QObject
             return hr;
         QList<Variant> args {value};
         return d->Invoke(id, DISPATCH_PROPERTYPUT, args, nullptr, excep);
-    }
-
-    Variant get(IDispatch *d, const QString &name)
-    {
-        DISPID id = DISPID_UNKNOWN;
-        d->GetIDsOfNames(name, &id);
-        QList<Variant> none;
-        Variant out;
-        d->Invoke(id, DISPATCH_PROPERTYGET, none, &out, nullptr);
-        return out;
     }
 
 private slots:

@@ -3,6 +3,7 @@
 // holds it, and once the last one is released the library is unloaded with
 // dlclose for real and the host's Qt goes on working.
 
+#include "support/DispatchGet.h"
 #include "zvcal/ZVCal.h"
 
 #include "platform/com/PropertyPage.h"
@@ -19,6 +20,8 @@
 #include <dlfcn.h>
 
 #include <functional>
+
+using TestDispatch::get;
 
 namespace {
 
@@ -49,16 +52,6 @@ struct LoadedLibrary
         return object;
     }
 };
-
-Variant get(IDispatch *d, const QString &name)
-{
-    DISPID id = DISPID_UNKNOWN;
-    d->GetIDsOfNames(name, &id);
-    QList<Variant> none;
-    Variant out;
-    d->Invoke(id, DISPATCH_PROPERTYGET, none, &out, nullptr);
-    return out;
-}
 
 bool stillLoaded()
 {
